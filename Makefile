@@ -1,0 +1,56 @@
+# The two commands of the README, and the developer targets.
+#   make demo      build orvane-tools and run its built-in tour
+#   make test      build and run every test: a plain build (g++), then an ASan+UBSan build (clang++)
+#   make fuzz      run every fuzz target for FUZZ_SECONDS (default 60) under ASan+UBSan
+#   make coverage  run the tests on an instrumented build and print the library's coverage
+
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
+CMAKE_CONFIGURE = cmake -S . $(GENERATOR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: demo test test-plain test-sanitize fuzz coverage clean
+
+demo:
+	@scripts/setup.sh base
+	@$(CMAKE_CONFIGURE) -B build -DCMAKE_CXX_COMPILER=g++ >/dev/null
+	@cmake --build build --target orvane-tools -j $(JOBS)
+	@./build/cli/orvane-tools demo
+
+test: test-plain test-sanitize
+
+test-plain:
+	@scripts/setup.sh base
+	$(CMAKE_CONFIGURE) -B build -DCMAKE_CXX_COMPILER=g++ >/dev/null
+	cmake --build build -j $(JOBS)
+	cd build && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	@scripts/setup.sh sanitize
+	$(CMAKE_CONFIGURE) -B build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DORVANE_SANITIZE=ON >/dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz:
+	@scripts/setup.sh fuzz
+	$(CMAKE_CONFIGURE) -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DORVANE_BUILD_FUZZ=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF \
+	  -DBUILD_SHARED_LIBS=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run_all.sh build-fuzz/fuzz $(FUZZ_SECONDS)
+
+coverage:
+	@scripts/setup.sh coverage
+	$(CMAKE_CONFIGURE) -B build-coverage -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DORVANE_COVERAGE=ON -DORVANE_BUILD_CLI=OFF >/dev/null
+	cmake --build build-coverage -j $(JOBS)
+	find build-coverage -name '*.gcda' -delete
+	cd build-coverage && ctest -j $(JOBS) >/dev/null
+	gcovr --root . --filter 'orvane/' --exclude-throw-branches --print-summary \
+	  --txt build-coverage/coverage.txt build-coverage
+	@echo "(per-file table: build-coverage/coverage.txt)"
+
+clean:
+	rm -rf build build-sanitize build-fuzz build-coverage .fuzz-work

@@ -1,0 +1,118 @@
+// Argument handling shared by every command.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "command.h"
+
+namespace cli {
+
+namespace {
+
+bool looksLikeNumber(const std::string& arg) {
+    return arg.size() >= 2 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
+}
+
+const OptionSpec* findSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
+    for (const OptionSpec& spec : specs) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string Args::value(const std::string& name, const std::string& fallback) const {
+    const auto found = options.find(name);
+    return found != options.end() ? found->second : fallback;
+}
+
+bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Args& args,
+               const char* command) {
+    bool optionsEnded = false;
+    for (int i = first; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-' || looksLikeNumber(arg)) {
+            args.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help") {
+            args.help = true;
+            continue;
+        }
+        std::string name = arg;
+        std::string value;
+        bool inlineValue = false;
+        const auto equals = arg.find('=');
+        if (arg.rfind("--", 0) == 0 && equals != std::string::npos) {
+            name = arg.substr(0, equals);
+            value = arg.substr(equals + 1);
+            inlineValue = true;
+        }
+        const OptionSpec* spec = findSpec(specs, name);
+        if (spec == nullptr) {
+            usageError(command, "unknown option '" + name + "' (see --help)");
+            return false;
+        }
+        if (spec->takesValue && !inlineValue) {
+            if (i + 1 >= argc) {
+                usageError(command, "option '" + name + "' needs a value");
+                return false;
+            }
+            value = argv[++i];
+        } else if (!spec->takesValue && inlineValue) {
+            usageError(command, "option '" + name + "' takes no value");
+            return false;
+        }
+        args.options[name] = value;
+    }
+    return true;
+}
+
+int usageError(const char* command, const std::string& message) {
+    std::fprintf(stderr, "orvane-tools %s: %s\n", command, message.c_str());
+    return kUsage;
+}
+
+int forEachInputLine(const std::function<int(const std::string&)>& answer) {
+    int worst = kOk;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const int code = answer(line);
+        if (code > worst) worst = code;
+        std::fflush(stdout);
+    }
+    return worst;
+}
+
+void printCaret(std::FILE* out, const std::string& text, long position) {
+    long column = position < 1 ? 1 : position;
+    const long limit = static_cast<long>(text.size()) + 1;
+    if (column > limit) column = limit;
+    std::fprintf(out, "  %s\n", text.c_str());
+    std::string marker;
+    for (long i = 0; i + 1 < column; ++i)
+        marker += text[static_cast<std::size_t>(i)] == '\t' ? '\t' : ' ';
+    std::fprintf(out, "  %s^\n", marker.c_str());
+}
+
+void reportRejected(const char* command, const std::string& text, long position) {
+    std::fprintf(stderr, "orvane-tools %s: rejected at character %ld\n", command, position);
+    printCaret(stderr, text, position);
+}
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) {
+        if (!text.empty()) text += ' ';
+        text += word;
+    }
+    return text;
+}
+
+}  // namespace cli

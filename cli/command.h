@@ -1,0 +1,75 @@
+// The commands of orvane-tools and the argument handling they share.
+//
+// Each command lives in its own file as one `Command` with its help text beside it; main.cpp only
+// picks the command by name. Exit codes: 0 done, 1 input rejected, 2 usage error.
+#ifndef ORVANE_CLI_COMMAND_H
+#define ORVANE_CLI_COMMAND_H
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+constexpr int kOk = 0;
+constexpr int kRejected = 1;
+constexpr int kUsage = 2;
+
+// An option a command accepts: "--name" alone, or "--name VALUE" / "--name=VALUE".
+struct OptionSpec {
+    std::string name;
+    bool takesValue;
+};
+
+// A command line after option parsing.
+struct Args {
+    std::map<std::string, std::string> options;  // options given, with their values ("" for flags)
+    std::vector<std::string> positional;
+    bool help = false;  // -h or --help was given
+
+    bool has(const std::string& name) const { return options.count(name) != 0; }
+    std::string value(const std::string& name, const std::string& fallback = "") const;
+};
+
+struct Command {
+    const char* name;
+    const char* summary;  // one line for the program's help
+    const char* usage;    // the command's --help text
+    int (*run)(const Args& args);
+    std::vector<OptionSpec> options;
+};
+
+// Parses argv[first..] against `specs`. Arguments that look like negative numbers ("-5", "-.5")
+// and "-" stay positional; "--" ends the options. On an unknown option or a missing value it
+// writes a diagnostic to standard error and returns false.
+bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Args& args,
+               const char* command);
+
+// Writes "orvane-tools <command>: <message>" to standard error and returns kUsage.
+int usageError(const char* command, const std::string& message);
+
+// Reads the lines of standard input one by one, calling `answer` for each; returns the worst exit
+// code of the lines (0, or 1 when any line was rejected).
+int forEachInputLine(const std::function<int(const std::string&)>& answer);
+
+// Prints `text` and, beneath it, a caret under the character at the 1-based `position` (the last
+// character read when a rejected entry stopped; past the end for a text that ended too early).
+void printCaret(std::FILE* out, const std::string& text, long position);
+
+// Reports a rejected entry on standard error: "orvane-tools <command>: rejected at character N"
+// and the text with its caret.
+void reportRejected(const char* command, const std::string& text, long position);
+
+// Joins the positional arguments with blanks, so that `eval 3 + 4` reads as "3 + 4".
+std::string joined(const std::vector<std::string>& words);
+
+// The commands.
+extern const Command kEvalCommand;
+extern const Command kPointCommand;
+extern const Command kDemoCommand;
+
+}  // namespace cli
+
+#endif

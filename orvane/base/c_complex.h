@@ -1,0 +1,12 @@
+// The C runtime's pair of doubles for a complex number, as the complex helpers take it.
+//
+//   _complex z{3.0, 4.0};   // 3 + 4i: x is the real part, y the imaginary part
+#ifndef ORVANE_BASE_C_COMPLEX_H
+#define ORVANE_BASE_C_COMPLEX_H
+
+struct _complex {
+    double x;  // real part
+    double y;  // imaginary part
+};
+
+#endif

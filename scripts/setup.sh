@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, from the distribution's packages, when it is missing.
+# Usage: scripts/setup.sh [base|coverage|fuzz|all]   (default: base)
+set -euo pipefail
+
+want=${1:-base}
+packages=()
+
+need_cmd() { command -v "$1" >/dev/null 2>&1 || packages+=("$2"); }
+need_file() { [ -e "$1" ] || packages+=("$2"); }
+
+need_cmd cmake cmake
+need_cmd g++ g++
+need_cmd make make
+need_cmd ninja ninja-build
+need_file /usr/include/gtest/gtest.h libgtest-dev
+need_file /usr/include/gmock/gmock.h libgmock-dev
+case "$want" in
+  sanitize|all|fuzz)
+    need_cmd clang++ clang
+    need_file /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev
+    ;;
+esac
+case "$want" in
+  coverage|all) need_cmd gcovr gcovr ;;
+esac
+
+if [ ${#packages[@]} -eq 0 ]; then exit 0; fi
+echo "setup: installing ${packages[*]}"
+if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null 2>&1; then
+  echo "setup: missing ${packages[*]}; install them with your package manager" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null

@@ -1,0 +1,40 @@
+#include "support/temp_registry.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+TempRegistry::TempRegistry() {
+    const char* previous = std::getenv("ORVANE_REGISTRY");
+    m_hadPrevious = previous != nullptr;
+    if (m_hadPrevious) m_previous = previous;
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    m_dir = pattern;
+    m_path = m_dir + "/registry.ini";
+    setenv("ORVANE_REGISTRY", m_path.c_str(), 1);
+}
+
+TempRegistry::~TempRegistry() {
+    if (m_hadPrevious) {
+        setenv("ORVANE_REGISTRY", m_previous.c_str(), 1);
+    } else {
+        unsetenv("ORVANE_REGISTRY");
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir, ignored);
+}
+
+std::string TempRegistry::contents() const {
+    std::ifstream in(m_path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void TempRegistry::write(const std::string& bytes) const {
+    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}

@@ -1,0 +1,31 @@
+// Points the settings file at a fresh temporary file for the duration of a test.
+//
+//   TempRegistry reg;                 // ORVANE_REGISTRY = <fresh dir>/registry.ini
+//   VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
+//   ... reg.contents() ...
+#ifndef ORVANE_TESTS_SUPPORT_TEMP_REGISTRY_H
+#define ORVANE_TESTS_SUPPORT_TEMP_REGISTRY_H
+
+#include <string>
+
+class TempRegistry {
+public:
+    TempRegistry();
+    ~TempRegistry();
+    TempRegistry(const TempRegistry&) = delete;
+    TempRegistry& operator=(const TempRegistry&) = delete;
+
+    const std::string& dir() const { return m_dir; }
+    const std::string& path() const { return m_path; }
+    // The file's bytes; empty when it does not exist.
+    std::string contents() const;
+    void write(const std::string& bytes) const;
+
+private:
+    std::string m_dir;
+    std::string m_path;
+    std::string m_previous;
+    bool m_hadPrevious;
+};
+
+#endif
