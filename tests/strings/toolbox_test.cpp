@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+#include <orvane/strings/toolbox.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+// Evaluates a double; returns the position on failure, 0 on success.
+int rejectAt(const char* text) {
+    double v = 0;
+    evalInfo info;
+    info.position = -1;
+    const bool ok = VSTRI_Toolbox::evaluate(text, v, info);
+    return ok ? 0 : info.position;
+}
+
+double value(const char* text) {
+    double v = -999;
+    evalInfo info;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(text, v, info)) << text << " at " << info.position;
+    return v;
+}
+
+std::string formatted(double v) {
+    V_STRING text;
+    EXPECT_TRUE(VSTRI_Toolbox::format(v, text));
+    return text.data();
+}
+
+}  // namespace
+
+TEST(VSTRI_Toolbox, EvaluatesExpressionsWithPrecedenceAndKinds) {
+    EXPECT_EQ(value("3*(2+1.5)"), 10.5);
+    EXPECT_EQ(value("1.25e3/4-7"), 305.5);
+    EXPECT_EQ(value("2+3*4-10/5"), 12.0);
+    EXPECT_EQ(value("20-5-3"), 12.0);  // left-associative
+    EXPECT_EQ(value("7/2"), 3.0);      // integer division
+    EXPECT_EQ(value("7/2.0"), 3.5);
+    EXPECT_EQ(value("3-5"), 4294967294.0);  // unsigned wrap-around
+    EXPECT_EQ(value("2--3"), 5.0);
+    EXPECT_EQ(value("-(2+3)*+2"), -10.0);
+    EXPECT_EQ(value("12#"), 12.0);  // characters outside the syntax are skipped
+    EXPECT_EQ(value(" \t1\n+\n1 "), 2.0);
+
+    long n = 0;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("3-5", n));
+    EXPECT_EQ(n, 2147483647);
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("-7/2", n));
+    EXPECT_EQ(n, -3);
+    unsigned long u = 0;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("3-5", u));
+    EXPECT_EQ(u, 4294967294ul);
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("-2.5", u));
+    EXPECT_EQ(u, 0ul);
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("4294967295", u));
+    EXPECT_EQ(u, 4294967295ul);
+}
+
+TEST(VSTRI_Toolbox, ReadsFloatingLiteralsInEveryWrittenForm) {
+    EXPECT_EQ(value("1E3"), 1000.0);
+    EXPECT_EQ(value("1e3"), 1000.0);
+    EXPECT_EQ(value("1.e3"), 1000.0);
+    EXPECT_EQ(value(".5e3"), 500.0);
+    EXPECT_EQ(value("1."), 1.0);
+    EXPECT_EQ(value(".5"), 0.5);
+    EXPECT_EQ(value("2.5E-1"), 0.25);
+    EXPECT_EQ(value("1e+2"), 100.0);
+    EXPECT_TRUE(std::isinf(value("1e999")));
+
+    // Numbers are read the same way whatever the program's locale.
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous != nullptr ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
+        EXPECT_EQ(value("1.5"), 1.5);
+        EXPECT_EQ(formatted(1.25), "1.25");
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(VSTRI_Toolbox, RejectsMalformedEntriesAtThePositionReached) {
+    EXPECT_EQ(rejectAt(""), 1);
+    EXPECT_EQ(rejectAt("   "), 4);     // blanks count
+    EXPECT_EQ(rejectAt("12 abc"), 6);  // the word that is not a keyword
+    EXPECT_EQ(rejectAt("1 2"), 3);     // text left after the entry
+    EXPECT_EQ(rejectAt("2e"), 3);
+    EXPECT_EQ(rejectAt("2e+"), 4);
+    EXPECT_EQ(rejectAt("."), 1);
+    EXPECT_EQ(rejectAt(".e5"), 1);  // 'e' after a bare point starts no exponent
+    EXPECT_EQ(rejectAt(".E5"), 3);  // 'E' does, but a bare point is no number
+    EXPECT_EQ(rejectAt("--3"), 2);
+    EXPECT_EQ(rejectAt("(1+2"), 5);
+    EXPECT_EQ(rejectAt("x"), 1);  // a keyword is no value
+    EXPECT_EQ(rejectAt("1,2"), 2);
+    EXPECT_EQ(rejectAt("3*"), 3);
+    EXPECT_EQ(rejectAt("4294967296"), 10);  // beyond 32 bits
+    EXPECT_EQ(rejectAt("1/0"), 4);          // integer division by zero
+    EXPECT_EQ(rejectAt("(-2147483647-1)/-1"), 19);
+    EXPECT_EQ(value("-2147483648/-1"), 2147483648.0);  // the negated literal is a Float
+    EXPECT_EQ(value("1/0.0"), INFINITY);
+}
+
+TEST(VSTRI_Toolbox, WritesOutputsBeforeTheFinalCheck) {
+    double v = 0;
+    evalInfo info;
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("1+2)", v, info));
+    EXPECT_EQ(v, 3.0);
+    EXPECT_EQ(info.position, 4);
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("1", v, info));
+    EXPECT_EQ(info.position, 0);  // reset by a success
+    v = 8;
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("(1", v, info));
+    EXPECT_EQ(v, 8.0);  // failed before the outputs
+}
+
+TEST(VSTRI_Toolbox, LimitsNamesNumbersSymbolsAndNesting) {
+    EXPECT_EQ(value(std::string(126, '7').insert(0, "0.").substr(0, 126).c_str()),
+              std::stod("0." + std::string(124, '7')));
+    EXPECT_EQ(rejectAt(("1." + std::string(125, '0')).c_str()), 127);
+    std::string name = "A" + std::string(125, 'b');
+    long n = 5;
+    DumpCapture dump;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(name.c_str(), n));
+    EXPECT_EQ(rejectAt((name + "c").c_str()), 127);
+
+    // 123 new symbols fit the 128 entries; the 124th does not.
+    std::string many;
+    for (int i = 0; i < 123; ++i)
+        many += "+S" + std::to_string(i);
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(many.c_str(), n));
+    EXPECT_NE(rejectAt((many + "+T").c_str()), 0);
+    // The same symbol used again takes no new entry; the table starts empty every time.
+    std::string same;
+    for (int i = 0; i < 300; ++i)
+        same += "+Same";
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(same.c_str(), n));
+    // The 1024-byte pool runs out before the 128 entries do with long names.
+    std::string longNames;
+    for (int i = 0; i < 10; ++i)
+        longNames += "+L" + std::string(100, 'a' + i) + std::to_string(i);
+    EXPECT_NE(rejectAt(longNames.c_str()), 0);
+
+    EXPECT_EQ(value((std::string(256, '(') + "1" + std::string(256, ')')).c_str()), 1.0);
+    EXPECT_EQ(rejectAt((std::string(257, '(') + "1" + std::string(257, ')')).c_str()), 257);
+    EXPECT_NE(rejectAt(std::string(100000, '(').c_str()), 0);  // no stack exhaustion
+}
+
+TEST(VSTRI_Toolbox, LeavesOutputsUnchangedForValuelessResults) {
+    DumpCapture dump;
+    long n = 42;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("A+1", n));
+    EXPECT_EQ(n, 42);
+    EXPECT_EQ(dump.take(),
+              "\noperator+=: illegal lhs\n\ncvtToInteger: index support not yet implemented\n");
+    double d = 1.5;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("Abc2", d));
+    EXPECT_EQ(d, 1.5);
+    EXPECT_EQ(dump.take(), "\ncvtToFloat: index support not yet implemented\n");
+}
+
+TEST(VSTRI_Toolbox, EvaluatesTwoDimensionalPointEntries) {
+    const auto point = [](const char* text, double x, double y) {
+        evalInfo info;
+        const bool ok = VSTRI_Toolbox::evaluate(text, x, y, info);
+        return std::make_tuple(ok, x, y, info.position);
+    };
+    EXPECT_EQ(point("5,-5", 10, 20), std::make_tuple(true, 15.0, 15.0, 0));
+    EXPECT_EQ(point("x5, y5", 10, 20), std::make_tuple(true, 5.0, 5.0, 0));
+    EXPECT_EQ(point("x5,", 10, 20), std::make_tuple(true, 5.0, 20.0, 0));
+    EXPECT_EQ(point("x,y", 10, 20), std::make_tuple(true, 0.0, 0.0, 0));
+    EXPECT_EQ(point("d 2, 0", 10, 20), std::make_tuple(true, 12.0, 20.0, 0));
+    EXPECT_EQ(point("p 2, 0", 10, 20), std::make_tuple(true, 2.0, 0.0, 0));
+    EXPECT_EQ(point("x5", 10, 20), std::make_tuple(false, 10.0, 20.0, 3));  // comma missing
+    EXPECT_EQ(point(",", 10, 20), std::make_tuple(true, 10.0, 20.0, 0));
+    EXPECT_EQ(point("", 10, 20), std::make_tuple(false, 10.0, 20.0, 1));
+    EXPECT_EQ(std::get<0>(point("y5,x5", 0, 0)), false);
+    EXPECT_EQ(std::get<0>(point("1,2,3", 0, 0)), false);
+
+    double x = 1, y = 1;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("p 2, 3.14159265358979323846/2", x, y));
+    EXPECT_NEAR(x, 0.0, 1e-15);
+    EXPECT_DOUBLE_EQ(y, 2.0);
+}
+
+TEST(VSTRI_Toolbox, EvaluatesThreeDimensionalPointEntries) {
+    double x = 1, y = 2, z = 3;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(",,z0", x, y, z));
+    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(1.0, 2.0, 0.0));
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("1,1,1", x, y, z));
+    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(2.0, 3.0, 1.0));
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("d 2,0,0", x, y, z));
+    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(4.0, 3.0, 1.0));
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("p 2, 0, 3.14159265358979323846/2", x, y, z));
+    EXPECT_NEAR(x, 0.0, 1e-15);
+    EXPECT_NEAR(y, 0.0, 1e-15);
+    EXPECT_DOUBLE_EQ(z, 2.0);
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("1,2", x, y, z));
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("z1,y1,x1", x, y, z));
+}
+
+TEST(VSTRI_Toolbox, PolarOffsetWithASymbolAddsTheUnconvertedParts) {
+    DumpCapture dump;
+    double x = 10, y = 20;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("d 2, A", x, y));
+    EXPECT_EQ(x, 12.0);  // the radius is added, the symbol cannot be
+    EXPECT_EQ(y, 20.0);
+    EXPECT_EQ(dump.text(),
+              "\ncvtToFloat: index support not yet implemented\n"
+              "\ncvtPolarToCartesian: illegal arguments\n"
+              "\noperator+=: illegal rhs\n");
+}
+
+TEST(VSTRI_Toolbox, FormatsTheShortestFixedPointText) {
+    EXPECT_EQ(formatted(5), "5.0");
+    EXPECT_EQ(formatted(1.25), "1.25");
+    EXPECT_EQ(formatted(-0.5), "-0.5");
+    EXPECT_EQ(formatted(0), "0.0");
+    EXPECT_EQ(formatted(100), "100.0");
+    EXPECT_EQ(formatted(1.0 / 3), "0.3333333333333");
+    EXPECT_EQ(formatted(1e20), "100000000000000000000.0");
+    EXPECT_EQ(formatted(-1e16), "-10000000000000000.0");
+    EXPECT_EQ(formatted(1e308).size(), 311u);  // no fixed buffer to overrun
+    EXPECT_EQ(formatted(INFINITY), "inf");
+    EXPECT_EQ(formatted(-INFINITY), "-inf");
+    EXPECT_EQ(formatted(1e-14), "0.0");
+}
