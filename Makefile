@@ -36,7 +36,7 @@ test-sanitize:
 fuzz:
 	@scripts/setup.sh fuzz
 	$(CMAKE_CONFIGURE) -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DORVANE_BUILD_FUZZ=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF \
+	  -DORVANE_BUILD_FUZZ=ON -DORVANE_SANITIZE=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF \
 	  -DBUILD_SHARED_LIBS=OFF >/dev/null
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run_all.sh build-fuzz/fuzz $(FUZZ_SECONDS)
