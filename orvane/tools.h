@@ -22,4 +22,7 @@
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"
 
+// Events and signals
+#include "orvane/events/signal.h"
+
 #endif
