@@ -68,6 +68,7 @@ std::string joined(const std::vector<std::string>& words);
 // The commands.
 extern const Command kEvalCommand;
 extern const Command kPointCommand;
+extern const Command kDiagCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

@@ -10,6 +10,7 @@ namespace {
 const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
+    &cli::kDiagCommand,
     &cli::kDemoCommand,
 };
 
