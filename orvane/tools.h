@@ -22,6 +22,16 @@
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"
 
+// Units and document formats
+#include "orvane/units/abstract_representation.h"
+#include "orvane/units/angle_representations.h"
+#include "orvane/units/area_representations.h"
+#include "orvane/units/feet_inch_representation.h"
+#include "orvane/units/length_representations.h"
+#include "orvane/units/scalar.h"
+#include "orvane/units/unit.h"
+#include "orvane/units/volume_representations.h"
+
 // Events and signals
 #include "orvane/events/signal.h"
 

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+#include <orvane/units/angle_representations.h>
+#include <orvane/units/length_representations.h>
+
+#include <string>
+
+namespace {
+
+constexpr double kHalfPi = 1.5707963267948966;
+
+std::string shown(const VLOCN_AbstractRepresentation* rep, double rad) {
+    return rep->asString(rad).str();
+}
+
+}  // namespace
+
+TEST(VLOCN_BaseAngleClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
+    const VLOCN_AbstractRepresentation* rad = VLOCN_AngleRad::thisRepresentation();
+    const VLOCN_AbstractRepresentation* deg = VLOCN_AngleDeg::thisRepresentation();
+    const VLOCN_AbstractRepresentation* gon = VLOCN_AngleGon::thisRepresentation();
+    EXPECT_EQ(rad->getUnitRegistryNumber(), 101);
+    EXPECT_EQ(deg->getUnitRegistryNumber(), 102);
+    EXPECT_EQ(gon->getUnitRegistryNumber(), 103);
+    EXPECT_EQ(VLOCN_AngleGon::getUnitRegistryNumberStatic(), 103);
+    EXPECT_EQ(VLOCN_AngleRad::getUnitDescriptionStatic().str(), "rad");
+    EXPECT_EQ(deg->getUnitDescriptionComposed().str(), "deg [deg]");
+    EXPECT_EQ(gon->getUnitDescription().str(), "gon");
+    EXPECT_EQ(rad->getConversionScalar(), 1.0);
+    EXPECT_EQ(deg->getConversionScalar(), 57.29577951308232);
+    EXPECT_EQ(gon->getConversionScalar(), 63.66197723675814);
+    // Through the abstract interface the kind's names are reachable.
+    EXPECT_STREQ(deg->getEventName(), "AngleUnitChanged");
+    EXPECT_STREQ(deg->getRegistryValueName(), "AngleSettings");
+    EXPECT_EQ(VLOCN_BaseAngleClass::getMin(), -6.283185307179586);
+    EXPECT_EQ(VLOCN_BaseAngleClass::getMax(), 6.283185307179586);
+}
+
+TEST(VLOCN_BaseAngleClass, ShowsAnglesUntrimmed) {
+    EXPECT_EQ(shown(VLOCN_AngleDeg::thisRepresentation(), kHalfPi), "90.00");
+    EXPECT_EQ(shown(VLOCN_AngleDeg::thisRepresentation(), -0.001), "-0.06");
+    EXPECT_EQ(shown(VLOCN_AngleGon::thisRepresentation(), kHalfPi), "100.00");
+    EXPECT_EQ(shown(VLOCN_AngleRad::thisRepresentation(), kHalfPi), "1.5708");
+    EXPECT_EQ(shown(VLOCN_AngleRad::thisRepresentation(), 0), "0.0000");
+}
+
+TEST(VLOCN_BaseAngleClass, ReadsIntoATemporaryAndKeepsValueOnRejection) {
+    double v = 0;
+    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("90", v));
+    EXPECT_EQ(v, 1.5707963267948966);
+    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("3*30", v));
+    EXPECT_EQ(v, kHalfPi);
+    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("45", v));
+    EXPECT_EQ(v, 0.7853981633974483);
+    EXPECT_TRUE(VLOCN_AngleGon::thisRepresentation()->asFloat("100", v));
+    EXPECT_EQ(v, 1.5707963267948968);
+    EXPECT_TRUE(VLOCN_AngleRad::thisRepresentation()->asFloat("0.5", v));
+    EXPECT_EQ(v, 0.5);
+
+    for (const char* bad : {"", "2 3", "1+2)", "abc"}) {
+        v = 42.0;
+        EXPECT_FALSE(VLOCN_AngleDeg::thisRepresentation()->asFloat(bad, v)) << bad;
+        EXPECT_EQ(v, 42.0) << bad;
+        EXPECT_FALSE(VLOCN_AngleRad::thisRepresentation()->asFloat(bad, v)) << bad;
+        EXPECT_EQ(v, 42.0) << bad;
+    }
+}
+
+TEST(VLOCN_BaseAngleClass, FoldsAngles) {
+    EXPECT_EQ(VLOCN_BaseAngleClass::map2PI(-7.0), -0.7168146928204138);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map2PI(7.0), 0.7168146928204138);
+    EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(-7.0), -0.7168146928204138);
+    EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(-1.0), 5.283185307179586);
+    EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(1.0), 1.0);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(7.0), 7.0);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(13.0), 6.716814692820414);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(-13.0), -6.716814692820414);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(1.0), 1.0);
+    EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(6.283184), 6.283184);  // inside the tolerance
+}
+
+TEST(VLOCN_BaseAngleClass, SetFromRegistryPicksRadiansGonOrDegrees) {
+    VLOCN_BaseAngleClass::setFromRegistry(101);
+    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleRad::thisRepresentation());
+    VLOCN_BaseAngleClass::setFromRegistry(103);
+    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleGon::thisRepresentation());
+    for (long number : {102L, 0L, 104L, 201L}) {
+        VLOCN_AngleRad::setAsActual();
+        VLOCN_BaseAngleClass::setFromRegistry(number);
+        EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation())
+            << number;
+    }
+    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->isActualRep());
+    EXPECT_FALSE(VLOCN_AngleGon::thisRepresentation()->isActualRep());
+    // The kinds are separate: a length change leaves the angle unit alone.
+    VLOCN_MillimeterConversion::setAsActual();
+    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation());
+    VLOCN_MeterConversion::setAsActual();
+}

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+#include <orvane/units/area_representations.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Row {
+    const VLOCN_AbstractRepresentation* rep;
+    long registry;
+    const char* shortText;
+    const char* longText;
+    double scale;
+    double oneUnitInMm2;
+};
+
+}  // namespace
+
+TEST(VLOCN_BaseAreaClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
+    const std::vector<Row> rows = {
+        {VLOCN_QuadratMillimeter::thisRepresentation(), 301, "mm\xFD", "mm\xFD", 1.0, 1.0},
+        {VLOCN_QuadratCentimeter::thisRepresentation(), 302, "cm\xFD", "cm\xFD", 0.01, 100.0},
+        {VLOCN_QuadratDecimeter::thisRepresentation(), 303, "dm\xFD", "dm\xFD", 0.0001, 10000.0},
+        {VLOCN_QuadratMeter::thisRepresentation(), 304, "m\xFD", "m\xFD", 1e-6, 1e6},
+        {VLOCN_QuadratKilometer::thisRepresentation(), 305, "km\xFD", "km\xFD", 1e-12, 1e12},
+        {VLOCN_SquareInch::thisRepresentation(), 306, "sq.in.", "sqare inch", 0.0015500031000062,
+         645.16},
+        {VLOCN_SquareFeet::thisRepresentation(), 307, "sq.ft.", "square feet",
+         1.0763910416709721e-5, 92903.04000000001},
+        {VLOCN_SquareYard::thisRepresentation(), 308, "sq.yd.", "square yard",
+         1.1959900463010804e-6, 836127.36},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.longText);
+        EXPECT_EQ(row.rep->getUnitRegistryNumber(), row.registry);
+        EXPECT_EQ(row.rep->getUnitDescription().str(), row.shortText);
+        EXPECT_EQ(row.rep->getUnitDescriptionLong().str(), row.longText);
+        EXPECT_EQ(row.rep->getConversionScalar(), row.scale);
+        EXPECT_STREQ(row.rep->getEventName(), "AreaUnitChanged");
+        EXPECT_STREQ(row.rep->getRegistryValueName(), "AreaSettings");
+        double v = 0;
+        EXPECT_TRUE(row.rep->asFloat("1", v));
+        EXPECT_EQ(v, row.oneUnitInMm2);
+    }
+    EXPECT_EQ(VLOCN_QuadratMillimeter::getUnitDescriptionStatic().str(), "mm\xFD");
+    EXPECT_EQ(VLOCN_SquareFeet::getUnitRegistryNumberStatic(), 307);
+    EXPECT_EQ(VLOCN_SquareFeet::thisRepresentation()->getUnitDescriptionComposed().str(),
+              "square feet [sq.ft.]");
+    EXPECT_EQ(VLOCN_BaseAreaClass::getMin(), -1e12);
+    EXPECT_EQ(VLOCN_BaseAreaClass::getMax(), 1e12);
+}
+
+TEST(VLOCN_BaseAreaClass, ShowsAndReadsAreas) {
+    EXPECT_EQ(VLOCN_QuadratMeter::thisRepresentation()->asString(2500000).str(), "2.5");
+    EXPECT_EQ(VLOCN_QuadratMeter::thisRepresentation()->asString(5000).str(), "0.005");
+    EXPECT_EQ(VLOCN_QuadratMillimeter::thisRepresentation()->asString(1.23456).str(), "1.235");
+    EXPECT_EQ(VLOCN_QuadratCentimeter::thisRepresentation()->asString(150).str(), "1.5");
+    EXPECT_EQ(VLOCN_QuadratDecimeter::thisRepresentation()->asString(15000).str(), "1.5");
+    EXPECT_EQ(VLOCN_QuadratKilometer::thisRepresentation()->asString(2.5e12).str(), "2.5");
+    EXPECT_EQ(VLOCN_SquareInch::thisRepresentation()->asString(645.16).str(), "1");
+    EXPECT_EQ(VLOCN_SquareFeet::thisRepresentation()->asString(92903.04).str(), "1");
+    EXPECT_EQ(VLOCN_SquareYard::thisRepresentation()->asString(836127.36).str(), "1");
+
+    double v = 0;
+    EXPECT_TRUE(VLOCN_QuadratMeter::thisRepresentation()->asFloat("1.5", v));
+    EXPECT_EQ(v, 1500000);
+    EXPECT_TRUE(VLOCN_QuadratMeter::thisRepresentation()->asFloat("2", v));
+    EXPECT_EQ(v, 2000000);
+    EXPECT_TRUE(VLOCN_SquareYard::thisRepresentation()->asFloat("1.5", v));
+    EXPECT_EQ(v, 1254191.04);
+    EXPECT_FALSE(VLOCN_SquareFeet::thisRepresentation()->asFloat("", v));
+}
+
+TEST(VLOCN_BaseAreaClass, SetFromRegistryPicksTheNumberedUnitOrSquareMetres) {
+    for (long n = 301; n <= 308; ++n) {
+        VLOCN_BaseAreaClass::setFromRegistry(n);
+        ASSERT_NE(VLOCN_BaseAreaClass::getActual(), nullptr);
+        EXPECT_EQ(VLOCN_BaseAreaClass::getActual()->getUnitRegistryNumber(), n);
+    }
+    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_SquareYard::thisRepresentation());
+    VLOCN_BaseAreaClass::setFromRegistry(309);
+    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_QuadratMeter::thisRepresentation());
+    VLOCN_SquareInch::setAsActual();
+    VLOCN_BaseAreaClass::setFromRegistry(0);
+    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_QuadratMeter::thisRepresentation());
+}

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <orvane/units/feet_inch_representation.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+const VLOCN_FeetInchRepresentation* fi() {
+    return VLOCN_FeetInchRepresentation::thisRepresentation();
+}
+
+std::string shown(double mm) {
+    return fi()->asString(mm).str();
+}
+
+// The text read as millimetres; NaN when rejected.
+double read(const std::string& text) {
+    double v = 0;
+    return fi()->asFloat(text.c_str(), v) ? v : std::nan("");
+}
+
+struct Parts {
+    bool ok;
+    long feet;
+    unsigned long inches, denominator, numerator;
+};
+
+Parts tupel(const char* text) {
+    Parts p{};
+    p.feet = 99;
+    p.inches = p.denominator = p.numerator = 99;
+    p.ok = VLOCN_FeetInchRepresentation::stringToTupel(text, p.feet, p.inches, p.denominator,
+                                                       p.numerator);
+    return p;
+}
+
+}  // namespace
+
+TEST(VLOCN_FeetInchRepresentation, IsTheFeetAndInchLengthUnit) {
+    EXPECT_EQ(fi()->getUnitRegistryNumber(), 206);
+    EXPECT_EQ(fi()->getUnitDescription().str(), "ft./in.");
+    EXPECT_EQ(fi()->getUnitDescriptionLong().str(), "ft./in.");
+    EXPECT_EQ(fi()->getConversionScalar(), 0.03937007874015748);
+    EXPECT_STREQ(fi()->getEventName(), "LengthUnitChanged");
+    VLOCN_FeetInchRepresentation::setAsActual();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), fi());
+    VLOCN_BaseLengthClass::setFromRegistry(204);
+}
+
+TEST(VLOCN_FeetInchRepresentation, FormatsToTheNearestSixteenthReduced) {
+    EXPECT_EQ(shown(0), "0\"");
+    EXPECT_EQ(shown(-0.0), "0\"");
+    EXPECT_EQ(shown(25.4), "1\"");
+    EXPECT_EQ(shown(12.7), "1/2\"");
+    EXPECT_EQ(shown(3.175), "1/8\"");
+    EXPECT_EQ(shown(304.8), "1'-0\"");
+    EXPECT_EQ(shown(1612.9), "5'-3 1/2\"");
+    EXPECT_EQ(shown(-1612.9), "-5'-3 1/2\"");
+    EXPECT_EQ(shown(-0.1), "-0\"");
+    EXPECT_EQ(shown(1.5875), "1/16\"");
+    EXPECT_EQ(shown(1.5), "1/16\"");  // rounded up
+    EXPECT_EQ(shown(0.7), "0\"");
+    EXPECT_EQ(shown(609.6), "2'-0\"");
+    EXPECT_EQ(shown(3657.6), "12'-0\"");
+    EXPECT_EQ(shown(22.225), "7/8\"");
+    EXPECT_EQ(shown(47.625), "1 7/8\"");
+    EXPECT_EQ(shown(19.05), "3/4\"");
+    EXPECT_EQ(shown(6.35), "1/4\"");
+    EXPECT_EQ(shown(311.15), "1'-0 1/4\"");
+    EXPECT_EQ(shown(1e12), "3280839895'-0 3/16\"");  // above 2^31 feet, still positive
+}
+
+TEST(VLOCN_FeetInchRepresentation, FormatsHugeAndNonFiniteValuesAsInches) {
+    EXPECT_EQ(shown(1e20), "3.93700787e+18\"");
+    EXPECT_EQ(shown(-1e20), "-3.93700787e+18\"");
+    EXPECT_EQ(shown(std::numeric_limits<double>::infinity()), "inf\"");
+    EXPECT_EQ(shown(-std::numeric_limits<double>::infinity()), "-inf\"");
+    EXPECT_NEAR(read(shown(1e20)), 1e20, 1e12);
+}
+
+TEST(VLOCN_FeetInchRepresentation, ReadsEveryAcceptedForm) {
+    const struct {
+        const char* text;
+        double mm;
+    } cases[] = {
+        {"5'", 1524.0},
+        {"-5'", -1524.0},
+        {"3\"", 76.2},
+        {"-3\"", -76.2},
+        {"5'3\"", 1600.2},
+        {"5'-3\"", 1600.2},
+        {"-5'3\"", -1600.2},
+        {"-5'-3\"", -1600.2},
+        {"1/2\"", 12.7},
+        {"-1/2\"", -12.7},
+        {"3 1/2\"", 88.9},
+        {"-3 1/2\"", -88.9},
+        {"5'-1/2\"", 1536.7},
+        {"5'-3 1/2\"", 1612.9},
+        {"-5'-3 1/2\"", -1612.9},
+        {" 10 '", 3048.0},
+        {" 5 ' - 3   1 / 2 \" ", 1612.9},
+        {"\t-\t5'\n", -1524.0},
+        {"31/2\"", 393.7},
+        {"0\"", 0.0},
+        {"05'", 1524.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(read(c.text), c.mm, 1e-9) << c.text;
+    }
+}
+
+TEST(VLOCN_FeetInchRepresentation, FallsBackToAnExpressionInInches) {
+    EXPECT_DOUBLE_EQ(read("12"), 304.8);
+    EXPECT_DOUBLE_EQ(read("2*6"), 304.8);
+    EXPECT_DOUBLE_EQ(read("1.5"), 38.1);
+    EXPECT_DOUBLE_EQ(read("-5"), -127.0);
+    // Not the notation, but expressions once the marks are skipped: 3 - 1/2 is 3 - 0.
+    EXPECT_DOUBLE_EQ(read("3-1/2\""), 76.2);
+    EXPECT_DOUBLE_EQ(read("5''"), 127.0);
+    // Rejected by both readers.
+    DumpCapture dump;
+    for (const char* bad : {"5'3 1/2\"", "1/0\"", "", "'", "\"", "5'-'", "x\"", "5' 3"}) {
+        EXPECT_TRUE(std::isnan(read(bad))) << bad;
+    }
+    EXPECT_EQ(dump.text(), "\noperator/=: division by zero\n");  // the evaluator's, for 1/0
+    // Too long for the notation: the evaluator gets it and skips the marks it does not know.
+    const std::string longText = std::string(1020, ' ') + "1/2\"";
+    EXPECT_EQ(longText.size(), 1024u);
+    EXPECT_EQ(read(longText), 0.0);  // 1/2 as whole numbers is 0
+    EXPECT_NEAR(read(std::string(1019, ' ') + "1/2\""), 12.7, 1e-12);
+}
+
+TEST(VLOCN_FeetInchRepresentation, StringToTupelReportsPartsWithoutSign) {
+    Parts p = tupel("-5'-3 1/2\"");
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.feet, 5);
+    EXPECT_EQ(p.inches, 3ul);
+    EXPECT_EQ(p.denominator, 2ul);
+    EXPECT_EQ(p.numerator, 1ul);
+
+    p = tupel("7\"");
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.feet, 0);
+    EXPECT_EQ(p.inches, 7ul);
+    EXPECT_EQ(p.denominator, 0ul);
+
+    p = tupel("4294967296'");  // 32-bit numbers wrap
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.feet, 0);
+
+    for (const char* bad : {"12", "5'3 1/2\"", "1/0\"", "3-1/2\""}) {
+        p = tupel(bad);
+        EXPECT_FALSE(p.ok) << bad;
+        EXPECT_EQ(p.feet, 0);
+        EXPECT_EQ(p.inches + p.denominator + p.numerator, 0ul);
+    }
+}
+
+TEST(VLOCN_FeetInchRepresentation, ReadsBackWhatItShows) {
+    for (double mm : {0.0, 1.5875, 12.7, 304.8, 1612.9, -1612.9, 98765.4321, -3.3, 1e9}) {
+        const double back = read(shown(mm));
+        EXPECT_NEAR(back, mm, 0.79375 + 1e-9) << mm;  // within half a sixteenth of an inch
+    }
+}
