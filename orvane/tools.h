@@ -18,6 +18,10 @@
 #include "orvane/base/symbol.h"
 #include "orvane/base/v_string.h"
 
+// Pointer collections
+#include "orvane/collections/collection_exceptions.h"
+#include "orvane/collections/ole_smart_array_exception.h"
+
 // Strings and text
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"
