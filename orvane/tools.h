@@ -19,7 +19,14 @@
 #include "orvane/base/v_string.h"
 
 // Pointer collections
+#include "orvane/collections/array_void_ptr.h"
+#include "orvane/collections/collection.h"
 #include "orvane/collections/collection_exceptions.h"
+#include "orvane/collections/collection_limits.h"
+#include "orvane/collections/cursor/abstract_cursor.h"
+#include "orvane/collections/cursor/cursor_steps.h"
+#include "orvane/collections/cursor/null_cursor.h"
+#include "orvane/collections/cursor/position_holders.h"
 #include "orvane/collections/ole_smart_array_exception.h"
 
 // Strings and text
