@@ -3,6 +3,7 @@
 #include <orvane/collections/collection_exceptions.h>
 #include <orvane/collections/cursor/abstract_cursor.h>
 #include <orvane/collections/cursor/null_cursor.h>
+#include <orvane/collections/list_void_ptr.h>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,14 @@ void* const p3 = &objects[3];
 struct ArrayKind {
     using Collection = V_ArrayVoidPtr;
     using Cursor = V_PArrayVoidCursor;
+    static constexpr bool kHoldsNull = true;
+    static void add(Collection& c, void* p) { c.insert(p); }
+    static Ptrs walkOrder(const Ptrs& added) { return added; }
+};
+
+struct ListKind {
+    using Collection = V_ListVoidPtr;
+    using Cursor = V_PListVoidCursor;
     static constexpr bool kHoldsNull = true;
     static void add(Collection& c, void* p) { c.insert(p); }
     static Ptrs walkOrder(const Ptrs& added) { return added; }
@@ -61,7 +70,7 @@ protected:
     }
 };
 
-using Kinds = ::testing::Types<ArrayKind>;
+using Kinds = ::testing::Types<ArrayKind, ListKind>;
 TYPED_TEST_SUITE(CursorProtocol, Kinds);
 
 }  // namespace
