@@ -20,6 +20,7 @@
 
 // Pointer collections
 #include "orvane/collections/array_void_ptr.h"
+#include "orvane/collections/bag_void_ptr.h"
 #include "orvane/collections/collection.h"
 #include "orvane/collections/collection_exceptions.h"
 #include "orvane/collections/collection_limits.h"
@@ -29,6 +30,8 @@
 #include "orvane/collections/cursor/position_holders.h"
 #include "orvane/collections/list_void_ptr.h"
 #include "orvane/collections/ole_smart_array_exception.h"
+#include "orvane/collections/set_void_ptr.h"
+#include "orvane/collections/sorted_merge.h"
 
 // Strings and text
 #include "orvane/strings/eval_value.h"
