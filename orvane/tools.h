@@ -32,6 +32,10 @@
 #include "orvane/collections/ole_smart_array_exception.h"
 #include "orvane/collections/set_void_ptr.h"
 #include "orvane/collections/sorted_merge.h"
+#include "orvane/collections/typed/array.h"
+#include "orvane/collections/typed/collection.h"
+#include "orvane/collections/typed/list_ptr.h"
+#include "orvane/collections/typed/map_void_ptr.h"
 
 // Strings and text
 #include "orvane/strings/eval_value.h"

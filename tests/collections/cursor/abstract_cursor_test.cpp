@@ -6,11 +6,15 @@
 #include <orvane/collections/cursor/null_cursor.h>
 #include <orvane/collections/list_void_ptr.h>
 #include <orvane/collections/set_void_ptr.h>
+#include <orvane/collections/typed/map_void_ptr.h>
+
+#include <orvane/base/symbol.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -68,6 +72,19 @@ struct BagKind {
     static Ptrs walkOrder(const Ptrs& added) { return ascending(added); }
 };
 
+// Keys that sort in the order the values are added, so the walk follows the insertion order.
+struct MapKind {
+    using Collection = V_MapVoidPtr<VSYST_SymbolA>;
+    using Cursor = V_PMapVoidCursor<VSYST_SymbolA>;
+    static constexpr bool kHoldsNull = true;
+    static void add(Collection& c, void* p) {
+        char key[16];
+        std::snprintf(key, sizeof key, "key%03lu", c.cardinality());
+        c.insert(key, p);
+    }
+    static Ptrs walkOrder(const Ptrs& added) { return added; }
+};
+
 template <class Kind>
 class CursorProtocol : public ::testing::Test {
 protected:
@@ -98,7 +115,7 @@ protected:
     }
 };
 
-using Kinds = ::testing::Types<ArrayKind, ListKind, SetKind, BagKind>;
+using Kinds = ::testing::Types<ArrayKind, ListKind, SetKind, BagKind, MapKind>;
 TYPED_TEST_SUITE(CursorProtocol, Kinds);
 
 }  // namespace
