@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/collection_walk.h"
+
 namespace {
 
 void* at(std::uintptr_t address) {
@@ -16,21 +18,11 @@ void* const pa = at(0x10);
 void* const pb = at(0x20);
 void* const pc = at(0x30);
 
-using Ptrs = std::vector<const void*>;
-
 V_BagVoidPtr bagOf(const Ptrs& ptrs) {
     V_BagVoidPtr bag;
     for (const void* p : ptrs)
         bag.insert(p);
     return bag;
-}
-
-Ptrs elements(const V_BagVoidPtr& bag) {
-    Ptrs result;
-    std::unique_ptr<V_PBagVoidCursor> cursor(bag.createCursor());
-    for (cursor->first(); cursor->valid(); cursor->next())
-        result.push_back(cursor->current());
-    return result;
 }
 
 }  // namespace
@@ -65,15 +57,15 @@ TEST(V_BagVoidPtr, NullIsAnOrdinaryElementThatOnlyEmptyTellsFromNone) {
     EXPECT_EQ(constant.pick(), nullptr);
     EXPECT_FALSE(bag.empty());
     bag.insert(pb);
-    EXPECT_EQ(elements(bag), (Ptrs{nullptr, pb}));
+    EXPECT_EQ(walk(bag), (Ptrs{nullptr, pb}));
     EXPECT_TRUE(bag.remove(nullptr));
     EXPECT_EQ(bag.pick(), pb);
     EXPECT_EQ(constant.pick(), pb);
 }
 
 TEST(V_BagVoidPtr, VisitsEveryOccurrenceInAscendingOrder) {
-    EXPECT_EQ(elements(bagOf({pb, pa, pb})), (Ptrs{pa, pb, pb}));
-    EXPECT_EQ(elements(bagOf({pc, pa, pc, pb, pa})), (Ptrs{pa, pa, pb, pc, pc}));
+    EXPECT_EQ(walk(bagOf({pb, pa, pb})), (Ptrs{pa, pb, pb}));
+    EXPECT_EQ(walk(bagOf({pc, pa, pc, pb, pa})), (Ptrs{pa, pa, pb, pc, pc}));
 }
 
 TEST(V_BagVoidPtr, AlgebraTakesTheLargerTheSmallerOrTheRemainingCount) {
@@ -83,16 +75,16 @@ TEST(V_BagVoidPtr, AlgebraTakesTheLargerTheSmallerOrTheRemainingCount) {
     std::unique_ptr<V_BagVoidPtr> common(&(aab & ac));
     std::unique_ptr<V_BagVoidPtr> rest(&(aab - ac));
     std::unique_ptr<V_BagVoidPtr> restOther(&(ac - aab));
-    EXPECT_EQ(elements(*both), (Ptrs{pa, pa, pb, pc}));
-    EXPECT_EQ(elements(*common), (Ptrs{pa}));
-    EXPECT_EQ(elements(*rest), (Ptrs{pa, pb}));
-    EXPECT_EQ(elements(*restOther), (Ptrs{pc}));
-    EXPECT_EQ(elements(aab), (Ptrs{pa, pa, pb}));
-    EXPECT_EQ(elements(ac), (Ptrs{pa, pc}));
+    EXPECT_EQ(walk(*both), (Ptrs{pa, pa, pb, pc}));
+    EXPECT_EQ(walk(*common), (Ptrs{pa}));
+    EXPECT_EQ(walk(*rest), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(*restOther), (Ptrs{pc}));
+    EXPECT_EQ(walk(aab), (Ptrs{pa, pa, pb}));
+    EXPECT_EQ(walk(ac), (Ptrs{pa, pc}));
 
     std::unique_ptr<V_BagVoidPtr> doubled(&(aab | aab));
     std::unique_ptr<V_BagVoidPtr> none(&(aab - aab));
-    EXPECT_EQ(elements(*doubled), (Ptrs{pa, pa, pb}));
+    EXPECT_EQ(walk(*doubled), (Ptrs{pa, pa, pb}));
     EXPECT_TRUE(none->empty());
 }
 
@@ -122,5 +114,5 @@ TEST(V_BagVoidPtr, CopiesAreIndependentAndSelfAssignmentChangesNothing) {
     EXPECT_TRUE(assigned == original);
     V_BagVoidPtr& same = assigned;
     assigned = same;
-    EXPECT_EQ(elements(assigned), (Ptrs{nullptr, pa, pa}));
+    EXPECT_EQ(walk(assigned), (Ptrs{nullptr, pa, pa}));
 }

@@ -1,4 +1,3 @@
-#include <orvane/collections/collection_exceptions.h>
 #include <orvane/collections/collection_limits.h>
 
 #include <gtest/gtest.h>
@@ -6,9 +5,6 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
-
-#include "support/dump_capture.h"
-
 namespace {
 
 std::string lengthErrorOf(unsigned long size, unsigned long added, const char* text) {
@@ -32,16 +28,4 @@ TEST(CollectionLimits, RoomEndsAtTheElementLimitWithoutWrappingAround) {
     EXPECT_EQ(lengthErrorOf(5, std::numeric_limits<unsigned long>::max(), orvane::kVectorTooLong),
               "vector<T> too long");
     EXPECT_EQ(lengthErrorOf(limit, 0, orvane::kVectorTooLong), "");
-}
-
-TEST(CollectionLimits, AnIndexMustBeBelowTheCardinality) {
-    DumpCapture dump;
-    EXPECT_NO_THROW(orvane::requireIndex(2, 3));
-    EXPECT_EQ(dump.text(), "");
-    EXPECT_THROW(orvane::requireIndex(3, 3), XCOLL_OutOfRange);
-    EXPECT_THROW(orvane::requireIndex(0, 0), XCOLL_OutOfRange);
-    EXPECT_EQ(
-        dump.text(),
-        "[\nA collection with cardinality 3 was accessed using the out-of-range index 3.\n]\n"
-        "[\nA collection with cardinality 0 was accessed using the out-of-range index 0.\n]\n");
 }

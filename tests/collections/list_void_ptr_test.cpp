@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "support/collection_walk.h"
 #include "support/dump_capture.h"
 
 namespace {
@@ -20,31 +21,12 @@ void* const pb = &b;
 void* const pc = &c;
 void* const pd = &d;
 
-using Ptrs = std::vector<const void*>;
 using Cursor = std::unique_ptr<V_PListVoidCursor>;
-
-// The elements in link order, read with a cursor.
-Ptrs elements(const V_ListVoidPtr& list) {
-    Ptrs result;
-    Cursor cursor(list.createCursor());
-    for (cursor->first(); cursor->valid(); cursor->next())
-        result.push_back(cursor->current());
-    return result;
-}
 
 void fill(V_ListVoidPtr& list, const Ptrs& ptrs) {
     for (const void* p : ptrs)
         list.insert(p);
 }
-
-std::string outOfRange(unsigned long index, unsigned long cardinality) {
-    return "[\nA collection with cardinality " + std::to_string(cardinality) +
-           " was accessed using the out-of-range index " + std::to_string(index) + ".\n]\n";
-}
-
-const char kBadCursor[] =
-    "[\nThe performed cursor operation failed.\n]\n"
-    "[\nThe cursor is not connected to the collection on which the operation is performed.\n]\n";
 
 }  // namespace
 
@@ -65,7 +47,7 @@ TEST(V_ListVoidPtr, GetFirstAndGetLastNeedAnElement) {
     list.insert(pb);
     list.get_first() = pc;
     list.get_last() = pd;
-    EXPECT_EQ(elements(list), (Ptrs{pc, pd}));
+    EXPECT_EQ(walk(list), (Ptrs{pc, pd}));
 }
 
 TEST(V_ListVoidPtr, IndexedOperationsCountPositionsInLinkOrder) {
@@ -73,45 +55,57 @@ TEST(V_ListVoidPtr, IndexedOperationsCountPositionsInLinkOrder) {
     list.insert(pa);
     list.insert_last(pb);
     list.insert_first(pc);
-    EXPECT_EQ(elements(list), (Ptrs{pc, pa, pb}));
+    EXPECT_EQ(walk(list), (Ptrs{pc, pa, pb}));
     list.insert_before(pd, 3);  // at the cardinality: appends
     list.insert_before(pd, 0);
     list.insert_after(pc, 4);  // after the last: appends
     list.insert_after(pa, 1);
-    EXPECT_EQ(elements(list), (Ptrs{pd, pc, pa, pa, pb, pd, pc}));
+    EXPECT_EQ(walk(list), (Ptrs{pd, pc, pa, pa, pb, pd, pc}));
 
     list[1] = pb;
-    list.get_at(2) = pd;
+    list.get_at(2) = nullptr;
     list.replace_at(nullptr, 6);
     list.remove_at(0);
-    EXPECT_EQ(elements(list), (Ptrs{pb, pd, pa, pb, pd, nullptr}));
+    EXPECT_EQ(walk(list), (Ptrs{pb, nullptr, pa, pb, pd, nullptr}));
     const V_ListVoidPtr& constant = list;
     EXPECT_EQ(constant[2], pa);
     EXPECT_EQ(constant.get_at(5), nullptr);
+
+    // Null and duplicates are ordinary elements.
+    EXPECT_EQ(list.count(nullptr), 2ul);
+    EXPECT_TRUE(list.contains(nullptr));
+    EXPECT_FALSE(list.contains(pc));
+    EXPECT_TRUE(list.remove(pb));  // the first one only
+    EXPECT_FALSE(list.remove(pc));
+    EXPECT_EQ(walk(list), (Ptrs{nullptr, pa, pb, pd, nullptr}));
+    list.clear();
+    EXPECT_TRUE(list.empty());
 }
 
 TEST(V_ListVoidPtr, EveryIndexFaultThrowsWithIndexAndCardinalityAndChangesNothing) {
     DumpCapture dump;
     V_ListVoidPtr list;
     EXPECT_THROW(list.replace_at(pa, 0), XCOLL_OutOfRange);
-    EXPECT_EQ(dump.take(), outOfRange(0, 0));
+    EXPECT_EQ(dump.take(), outOfRangeMessage(0, 0));
 
     fill(list, {pa, pb, pc});
     const V_ListVoidPtr& constant = list;
-    EXPECT_THROW(list[3], XCOLL_OutOfRange);
-    EXPECT_THROW(constant[3], XCOLL_OutOfRange);
-    EXPECT_THROW(list.get_at(3), XCOLL_OutOfRange);
-    EXPECT_THROW(constant.get_at(3), XCOLL_OutOfRange);
-    EXPECT_THROW(list.replace_at(pd, 3), XCOLL_OutOfRange);
-    EXPECT_THROW(list.remove_at(3ul), XCOLL_OutOfRange);
-    EXPECT_THROW(list.insert_after(pd, 3ul), XCOLL_OutOfRange);
-    std::string expected;
-    for (int i = 0; i < 7; ++i)
-        expected += outOfRange(3, 3);
-    EXPECT_EQ(dump.take(), expected);
+    const std::function<void()> faults[] = {
+        [&] { list[3]; },
+        [&] { constant[3]; },
+        [&] { list.get_at(3); },
+        [&] { constant.get_at(3); },
+        [&] { list.replace_at(pd, 3); },
+        [&] { list.remove_at(3ul); },
+        [&] { list.insert_after(pd, 3ul); },
+    };
+    for (const auto& fault : faults) {
+        EXPECT_THROW(fault(), XCOLL_OutOfRange);
+        EXPECT_EQ(dump.take(), outOfRangeMessage(3, 3));
+    }
     EXPECT_THROW(list.insert_before(pd, 4ul), XCOLL_OutOfRange);
-    EXPECT_EQ(dump.take(), outOfRange(4, 3));
-    EXPECT_EQ(elements(list), (Ptrs{pa, pb, pc}));
+    EXPECT_EQ(dump.take(), outOfRangeMessage(4, 3));
+    EXPECT_EQ(walk(list), (Ptrs{pa, pb, pc}));
 }
 
 TEST(V_ListVoidPtr, InsertsAroundACursorThatStaysOnItsElement) {
@@ -120,18 +114,16 @@ TEST(V_ListVoidPtr, InsertsAroundACursorThatStaysOnItsElement) {
     Cursor at(list.createCursor());
     at->first();
     list.insert_before(pc, *at);
-    EXPECT_EQ(at->current(), pa);
     list.insert_after(pd, *at);
     EXPECT_EQ(at->current(), pa);
-    EXPECT_EQ(elements(list), (Ptrs{pc, pa, pd, pb}));
+    EXPECT_EQ(walk(list), (Ptrs{pc, pa, pd, pb}));
 
     at->last();
     list.insert_after(pa, *at);  // behind the last: appends, and next() finds it
     EXPECT_EQ(at->current(), pb);
     EXPECT_EQ(at->next(), pa);
     list.replace_at(nullptr, *at);
-    EXPECT_EQ(elements(list), (Ptrs{pc, pa, pd, pb, nullptr}));
-    EXPECT_EQ(at->current(), nullptr);
+    EXPECT_EQ(walk(list), (Ptrs{pc, pa, pd, pb, nullptr}));
     EXPECT_TRUE(at->valid());
 }
 
@@ -142,37 +134,26 @@ TEST(V_ListVoidPtr, RemovingAtACursorMovesItToThePredecessorOrInvalidatesIt) {
     at->first();
     list.remove_at(*at);
     EXPECT_FALSE(at->valid());
-    EXPECT_EQ(elements(list), (Ptrs{pb, pc}));
-
-    fill(list, {pd});
+    EXPECT_EQ(walk(list), (Ptrs{pb, pc}));
     at->last();
     list.remove_at(*at);
     EXPECT_TRUE(at->valid());
-    EXPECT_EQ(at->current(), pc);
-    EXPECT_EQ(elements(list), (Ptrs{pb, pc}));
-}
+    EXPECT_EQ(at->current(), pb);
+    EXPECT_EQ(walk(list), (Ptrs{pb}));
 
-TEST(V_ListVoidPtr, AWalkCanRemoveAsItGoes) {
-    V_ListVoidPtr list;
-    fill(list, {pa, nullptr, pb, nullptr, nullptr, pc, nullptr});
-    Cursor at(list.createCursor());
+    // A walk that removes as it goes: next() after each removal, first() when it ended.
+    list.clear();
+    fill(list, {nullptr, pa, nullptr, pb, nullptr, nullptr, pc, nullptr});
     at->first();
     while (at->valid()) {
-        if (at->current() == nullptr) {
-            list.remove_at(*at);
-            if (!at->valid()) {
-                at->first();
-                continue;
-            }
+        if (at->current() == nullptr) list.remove_at(*at);
+        if (at->valid()) {
+            at->next();
+        } else {
+            at->first();
         }
-        at->next();
     }
-    EXPECT_EQ(elements(list), (Ptrs{pa, pb, pc}));
-
-    // Removing the first element each time empties the list.
-    for (at->first(); at->valid(); at->first())
-        list.remove_at(*at);
-    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(walk(list), (Ptrs{pa, pb, pc}));
 }
 
 TEST(V_ListVoidPtr, CursorsOnOtherElementsSurviveInsertionsAndRemovals) {
@@ -215,27 +196,12 @@ TEST(V_ListVoidPtr, RejectsCursorsOfOtherListsAndCursorsThatAreNotValid) {
         EXPECT_THROW(list.insert_after(pc, *cursor), XCOLL_BadCursor);
         EXPECT_THROW(list.remove_at(*cursor), XCOLL_BadCursor);
         EXPECT_THROW(list.replace_at(pc, *cursor), XCOLL_BadCursor);
-        EXPECT_EQ(dump.take(), std::string(kBadCursor) + kBadCursor + kBadCursor + kBadCursor);
+        EXPECT_EQ(dump.take(),
+                  kBadCursorMessage + kBadCursorMessage + kBadCursorMessage + kBadCursorMessage);
     }
-    EXPECT_EQ(elements(list), (Ptrs{pa, pb}));
-    EXPECT_EQ(elements(other), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(list), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(other), (Ptrs{pa, pb}));
     EXPECT_TRUE(foreign->valid());
-}
-
-TEST(V_ListVoidPtr, NullAndDuplicatePointersAreOrdinaryElements) {
-    V_ListVoidPtr list;
-    fill(list, {nullptr, pa, nullptr, pa});
-    EXPECT_EQ(list.cardinality(), 4ul);
-    EXPECT_TRUE(list.contains(nullptr));
-    EXPECT_EQ(list.count(nullptr), 2ul);
-    EXPECT_EQ(list.count(pa), 2ul);
-    EXPECT_FALSE(list.contains(pb));
-    EXPECT_TRUE(list.remove(pa));
-    EXPECT_FALSE(list.remove(pb));
-    EXPECT_EQ(elements(list), (Ptrs{nullptr, nullptr, pa}));
-    list.clear();
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(list.cardinality(), 0ul);
 }
 
 TEST(V_ListVoidPtr, CopiesAssignmentAndEqualityWorkOnThePointerSequence) {
@@ -243,16 +209,16 @@ TEST(V_ListVoidPtr, CopiesAssignmentAndEqualityWorkOnThePointerSequence) {
     fill(original, {pa, pb});
     V_ListVoidPtr copy(original);
     copy.insert(pc);
-    EXPECT_EQ(elements(original), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(original), (Ptrs{pa, pb}));
     EXPECT_TRUE(copy != original);
 
     V_ListVoidPtr assigned;
     fill(assigned, {pd});
     assigned = original;
     EXPECT_TRUE(assigned == original);
-    V_ListVoidPtr& same = assigned;
+    const V_ListVoidPtr& same = assigned;
     assigned = same;
-    EXPECT_EQ(elements(assigned), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(assigned), (Ptrs{pa, pb}));
 
     V_ListVoidPtr reversed;
     fill(reversed, {pb, pa});
@@ -266,23 +232,21 @@ TEST(V_ListVoidPtr, AppendingAndUnionCopyTheOtherListInItsOrder) {
     fill(second, {pc, nullptr});
 
     std::unique_ptr<V_ListVoidPtr> joined(&(first | second));
-    EXPECT_EQ(elements(*joined), (Ptrs{pa, pb, pc, nullptr}));
-    EXPECT_EQ(elements(first), (Ptrs{pa, pb}));
-    EXPECT_EQ(elements(second), (Ptrs{pc, nullptr}));
+    EXPECT_EQ(walk(*joined), (Ptrs{pa, pb, pc, nullptr}));
+    EXPECT_EQ(walk(first), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(second), (Ptrs{pc, nullptr}));
+    std::unique_ptr<V_ListVoidPtr> doubled(&(second | second));
+    EXPECT_EQ(walk(*doubled), (Ptrs{pc, nullptr, pc, nullptr}));
 
     first.insert(second);
-    EXPECT_EQ(elements(first), (Ptrs{pa, pb, pc, nullptr}));
     first.insert(first);  // one copy of what was there at the call
-    EXPECT_EQ(elements(first), (Ptrs{pa, pb, pc, nullptr, pa, pb, pc, nullptr}));
-    std::unique_ptr<V_ListVoidPtr> doubled(&(second | second));
-    EXPECT_EQ(elements(*doubled), (Ptrs{pc, nullptr, pc, nullptr}));
+    EXPECT_EQ(walk(first), (Ptrs{pa, pb, pc, nullptr, pa, pb, pc, nullptr}));
 }
 
 TEST(V_ListVoidPtr, BuildsALongListByInsertingAtACursor) {
     // Each insertion at the cursor is constant time; by index this would be quadratic.
     V_ListVoidPtr list;
-    list.insert(pa);
-    list.insert(pb);
+    fill(list, {pa, pb});
     Cursor at(list.createCursor());
     at->first();
     const unsigned long n = 100000;
@@ -293,7 +257,7 @@ TEST(V_ListVoidPtr, BuildsALongListByInsertingAtACursor) {
     EXPECT_EQ(list.cardinality(), 2 * n + 2);
     EXPECT_EQ(list.count(pc), n);
     EXPECT_EQ(list.get_first(), pd);
+    EXPECT_EQ(list.get_last(), pb);
     EXPECT_EQ(at->current(), pa);
     EXPECT_EQ(at->next(), pc);
-    EXPECT_EQ(list.get_last(), pb);
 }

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/collection_walk.h"
+
 namespace {
 
 // Addresses only: the set never dereferences its pointers.
@@ -18,21 +20,11 @@ void* const pb = at(0x20);
 void* const pc = at(0x30);
 void* const high = at(~std::uintptr_t(0) - 7);  // above every other address when unsigned
 
-using Ptrs = std::vector<const void*>;
-
 V_SetVoidPtr setOf(const Ptrs& ptrs) {
     V_SetVoidPtr set;
     for (const void* p : ptrs)
         set.insert(p);
     return set;
-}
-
-Ptrs elements(const V_SetVoidPtr& set) {
-    Ptrs result;
-    std::unique_ptr<V_PSetVoidCursor> cursor(set.createCursor());
-    for (cursor->first(); cursor->valid(); cursor->next())
-        result.push_back(cursor->current());
-    return result;
 }
 
 }  // namespace
@@ -58,40 +50,40 @@ TEST(V_SetVoidPtr, RefusesNullAndDuplicatesThroughInsertsResult) {
 TEST(V_SetVoidPtr, KeepsAscendingUnsignedAddressOrderWhateverTheInsertionOrder) {
     V_SetVoidPtr set = setOf({high, pc, pa, pb});
     EXPECT_EQ(set.pick(), pa);
-    EXPECT_EQ(elements(set), (Ptrs{pa, pb, pc, high}));
+    EXPECT_EQ(walk(set), (Ptrs{pa, pb, pc, high}));
     set.remove(pa);
     EXPECT_EQ(set.pick(), pb);
     set.clear();
     EXPECT_EQ(set.cardinality(), 0ul);
-    EXPECT_EQ(elements(set), Ptrs{});
+    EXPECT_EQ(walk(set), Ptrs{});
 }
 
 TEST(V_SetVoidPtr, InPlaceAlgebraReplacesTheSetAndReturnsIt) {
     V_SetVoidPtr set = setOf({pa, pb});
     const V_SetVoidPtr bc = setOf({pb, pc});
     EXPECT_EQ(&(set &= bc), &set);
-    EXPECT_EQ(elements(set), (Ptrs{pb}));
+    EXPECT_EQ(walk(set), (Ptrs{pb}));
 
     set = setOf({pa, pb});
     EXPECT_EQ(&(set -= bc), &set);
-    EXPECT_EQ(elements(set), (Ptrs{pa}));
+    EXPECT_EQ(walk(set), (Ptrs{pa}));
 
     EXPECT_EQ(&(set |= setOf({pb})), &set);
-    EXPECT_EQ(elements(set), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(set), (Ptrs{pa, pb}));
     set |= V_SetVoidPtr();
-    EXPECT_EQ(elements(set), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(set), (Ptrs{pa, pb}));
     set &= V_SetVoidPtr();
     EXPECT_TRUE(set.empty());
-    EXPECT_EQ(elements(bc), (Ptrs{pb, pc}));
+    EXPECT_EQ(walk(bc), (Ptrs{pb, pc}));
 }
 
 TEST(V_SetVoidPtr, InPlaceAlgebraWithItselfGivesTheMathematicalResult) {
     V_SetVoidPtr set = setOf({pa, pb});
     const V_SetVoidPtr& itself = set;
     set |= itself;
-    EXPECT_EQ(elements(set), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(set), (Ptrs{pa, pb}));
     set &= itself;
-    EXPECT_EQ(elements(set), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(set), (Ptrs{pa, pb}));
     set -= itself;
     EXPECT_TRUE(set.empty());
 }
@@ -103,12 +95,12 @@ TEST(V_SetVoidPtr, AlgebraOperatorsReturnANewSetAndLeaveBothOperands) {
     std::unique_ptr<V_SetVoidPtr> common(&(ab & bc));
     std::unique_ptr<V_SetVoidPtr> onlyA(&(ab - bc));
     std::unique_ptr<V_SetVoidPtr> onlyC(&(bc - ab));
-    EXPECT_EQ(elements(*both), (Ptrs{pa, pb, pc}));
-    EXPECT_EQ(elements(*common), (Ptrs{pb}));
-    EXPECT_EQ(elements(*onlyA), (Ptrs{pa}));
-    EXPECT_EQ(elements(*onlyC), (Ptrs{pc}));
-    EXPECT_EQ(elements(ab), (Ptrs{pa, pb}));
-    EXPECT_EQ(elements(bc), (Ptrs{pb, pc}));
+    EXPECT_EQ(walk(*both), (Ptrs{pa, pb, pc}));
+    EXPECT_EQ(walk(*common), (Ptrs{pb}));
+    EXPECT_EQ(walk(*onlyA), (Ptrs{pa}));
+    EXPECT_EQ(walk(*onlyC), (Ptrs{pc}));
+    EXPECT_EQ(walk(ab), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(bc), (Ptrs{pb, pc}));
 
     std::unique_ptr<V_SetVoidPtr> self(&(ab - ab));
     EXPECT_TRUE(self->empty());
@@ -147,7 +139,7 @@ TEST(V_SetVoidPtr, CopiesAreIndependentAndSelfAssignmentChangesNothing) {
     EXPECT_TRUE(assigned == original);
     V_SetVoidPtr& same = assigned;
     assigned = same;
-    EXPECT_EQ(elements(assigned), (Ptrs{pa, pb}));
+    EXPECT_EQ(walk(assigned), (Ptrs{pa, pb}));
 }
 
 TEST(V_SetVoidPtr, CursorsSurviveInsertionsAndRemovalsOfOtherElements) {

@@ -16,13 +16,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "support/collection_walk.h"
 #include "support/dump_capture.h"
 
 namespace {
 
-using Ptrs = std::vector<void*>;
+using Elements = std::vector<void*>;
 
 int objects[4];
 void* const p0 = &objects[0];  // ascending addresses: p0 < p1 < p2 < p3
@@ -37,7 +39,7 @@ struct ArrayKind {
     using Cursor = V_PArrayVoidCursor;
     static constexpr bool kHoldsNull = true;
     static void add(Collection& c, void* p) { c.insert(p); }
-    static Ptrs walkOrder(const Ptrs& added) { return added; }
+    static Elements walkOrder(const Elements& added) { return added; }
 };
 
 struct ListKind {
@@ -45,11 +47,11 @@ struct ListKind {
     using Cursor = V_PListVoidCursor;
     static constexpr bool kHoldsNull = true;
     static void add(Collection& c, void* p) { c.insert(p); }
-    static Ptrs walkOrder(const Ptrs& added) { return added; }
+    static Elements walkOrder(const Elements& added) { return added; }
 };
 
 // The set and the bag walk in ascending address order (null first).
-Ptrs ascending(Ptrs ptrs) {
+Elements ascending(Elements ptrs) {
     std::stable_sort(ptrs.begin(), ptrs.end(), [](const void* x, const void* y) {
         return reinterpret_cast<std::uintptr_t>(x) < reinterpret_cast<std::uintptr_t>(y);
     });
@@ -61,7 +63,7 @@ struct SetKind {
     using Cursor = V_PSetVoidCursor;
     static constexpr bool kHoldsNull = false;
     static void add(Collection& c, void* p) { c.insert(p); }
-    static Ptrs walkOrder(const Ptrs& added) { return ascending(added); }
+    static Elements walkOrder(const Elements& added) { return ascending(added); }
 };
 
 struct BagKind {
@@ -69,7 +71,7 @@ struct BagKind {
     using Cursor = V_PBagVoidCursor;
     static constexpr bool kHoldsNull = true;
     static void add(Collection& c, void* p) { c.insert(p); }
-    static Ptrs walkOrder(const Ptrs& added) { return ascending(added); }
+    static Elements walkOrder(const Elements& added) { return ascending(added); }
 };
 
 // Keys that sort in the order the values are added, so the walk follows the insertion order.
@@ -82,7 +84,7 @@ struct MapKind {
         std::snprintf(key, sizeof key, "key%03lu", c.cardinality());
         c.insert(key, p);
     }
-    static Ptrs walkOrder(const Ptrs& added) { return added; }
+    static Elements walkOrder(const Elements& added) { return added; }
 };
 
 template <class Kind>
@@ -91,7 +93,7 @@ protected:
     using Collection = typename Kind::Collection;
     using Cursor = typename Kind::Cursor;
 
-    static void fill(Collection& c, const Ptrs& ptrs) {
+    static void fill(Collection& c, const Elements& ptrs) {
         for (void* p : ptrs)
             Kind::add(c, p);
     }
@@ -100,15 +102,15 @@ protected:
         return std::unique_ptr<V_PAbstractCursor>(c.createCursor());
     }
 
-    static Ptrs forward(V_PAbstractCursor& cursor) {
-        Ptrs seen;
+    static Elements forward(V_PAbstractCursor& cursor) {
+        Elements seen;
         for (cursor.first(); cursor.valid(); cursor.next())
             seen.push_back(cursor.current());
         return seen;
     }
 
-    static Ptrs backward(V_PAbstractCursor& cursor) {
-        Ptrs seen;
+    static Elements backward(V_PAbstractCursor& cursor) {
+        Elements seen;
         for (cursor.last(); cursor.valid(); cursor.previous())
             seen.push_back(cursor.current());
         return seen;
@@ -171,13 +173,13 @@ TYPED_TEST(CursorProtocol, AWalkOverOneElementRunsOffAtEitherEnd) {
 
 TYPED_TEST(CursorProtocol, WalksBothWaysInTheCollectionsOwnOrder) {
     typename TestFixture::Collection collection;
-    const Ptrs added = {p2, p0, p3, p1};
+    const Elements added = {p2, p0, p3, p1};
     TestFixture::fill(collection, added);
-    const Ptrs order = TypeParam::walkOrder(added);
+    const Elements order = TypeParam::walkOrder(added);
     auto cursor = TestFixture::cursorOver(collection);
 
     EXPECT_EQ(TestFixture::forward(*cursor), order);
-    EXPECT_EQ(TestFixture::backward(*cursor), Ptrs(order.rbegin(), order.rend()));
+    EXPECT_EQ(TestFixture::backward(*cursor), Elements(order.rbegin(), order.rend()));
 
     // Once off the end, the cursor moves in neither direction.
     EXPECT_EQ(cursor->previous(), nullptr);
@@ -192,21 +194,21 @@ TYPED_TEST(CursorProtocol, WalksBothWaysInTheCollectionsOwnOrder) {
 
 TYPED_TEST(CursorProtocol, AWalkOverNullElementsEndsByValidityNotByANullResult) {
     typename TestFixture::Collection collection;
-    const Ptrs added = {nullptr, p1, nullptr};
+    const Elements added = {nullptr, p1, nullptr};
     TestFixture::fill(collection, added);
     // The set refuses null; every other kind holds it like any pointer.
-    const Ptrs expected = TypeParam::kHoldsNull ? TypeParam::walkOrder(added) : Ptrs{p1};
+    const Elements expected = TypeParam::kHoldsNull ? TypeParam::walkOrder(added) : Elements{p1};
     auto cursor = TestFixture::cursorOver(collection);
     EXPECT_EQ(cursor->first(), expected.front());
     EXPECT_TRUE(cursor->valid());
     EXPECT_EQ(TestFixture::forward(*cursor), expected);
-    EXPECT_EQ(TestFixture::backward(*cursor), Ptrs(expected.rbegin(), expected.rend()));
+    EXPECT_EQ(TestFixture::backward(*cursor), Elements(expected.rbegin(), expected.rend()));
 }
 
 TYPED_TEST(CursorProtocol, ACopiedCursorStartsAtTheSameElementAndMovesOnItsOwn) {
     typename TestFixture::Collection collection;
     TestFixture::fill(collection, {p0, p1, p2});
-    const Ptrs order = TypeParam::walkOrder({p0, p1, p2});
+    const Elements order = TypeParam::walkOrder({p0, p1, p2});
     typename TestFixture::Cursor original(collection);
     original.first();
     original.next();
@@ -231,7 +233,7 @@ TYPED_TEST(CursorProtocol, DeepCopyTakesOwnerPositionAndValidityFromItsSource) {
     typename TestFixture::Collection other;
     TestFixture::fill(mine, {p0});
     TestFixture::fill(other, {p1, p2, p3});
-    const Ptrs order = TypeParam::walkOrder({p1, p2, p3});
+    const Elements order = TypeParam::walkOrder({p1, p2, p3});
 
     auto target = TestFixture::cursorOver(mine);
     target->first();

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/collection_walk.h"
 #include "support/dump_capture.h"
 
 TEST(V_PNullCursor, NeverHasAnElementAndNeverBecomesValid) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/collection_walk.h"
 #include "support/dump_capture.h"
 
 namespace {
@@ -36,8 +37,6 @@ struct Format {
     double width;
     double height;
 };
-
-const char kCursorFailed[] = "[\nThe performed cursor operation failed.\n]\n";
 
 }  // namespace
 
@@ -82,22 +81,18 @@ TEST(V_Array, ABadIndexThrowsWithIndexAndCardinality) {
     EXPECT_EQ(names.cardinality(), 2ul);
 }
 
-TEST(V_ArrayCursor, OnAnEmptyArrayStaysNotValidAndCurrentThrows) {
+TEST(V_ArrayCursor, MovesLikeTheUntypedCursorAndCurrentThrowsWhenNotValid) {
     DumpCapture dump;
     const Strings none;
-    Cursor c(none.createCursor());
-    EXPECT_FALSE(c->valid());
-    EXPECT_EQ(c->owner(), &none);
-    c->first();
-    EXPECT_FALSE(c->valid());
-    c->last();
-    EXPECT_FALSE(c->more());
-    EXPECT_THROW(c->current(), XCOLL_CursorException);
-    EXPECT_EQ(dump.text(), kCursorFailed);
-}
+    Cursor empty(none.createCursor());
+    EXPECT_EQ(empty->owner(), &none);
+    empty->first();
+    EXPECT_FALSE(empty->valid());
+    empty->last();
+    EXPECT_FALSE(empty->more());
+    EXPECT_THROW(empty->current(), XCOLL_CursorException);
+    EXPECT_EQ(dump.take(), kCursorFailedMessage);
 
-TEST(V_ArrayCursor, MovesLikeTheUntypedCursorAndStopsAtEitherEnd) {
-    DumpCapture dump;
     const Strings one = namesOf({"A4"});
     V_ArrayCursor<V_STRING> c(one);
     c.first();
@@ -106,7 +101,6 @@ TEST(V_ArrayCursor, MovesLikeTheUntypedCursorAndStopsAtEitherEnd) {
     c.previous();  // not valid: nothing changes
     c.next();
     EXPECT_FALSE(c.valid());
-    EXPECT_THROW(c.current(), XCOLL_CursorException);
     c.last();
     EXPECT_EQ(c.current(), V_STRING("A4"));
     c.next();
@@ -119,7 +113,7 @@ TEST(V_ArrayCursor, MovesLikeTheUntypedCursorAndStopsAtEitherEnd) {
         backwards.emplace_back(walker->current().data());
     }
     EXPECT_EQ(backwards, (std::vector<std::string>{"A4", "A3", "A2"}));
-    EXPECT_EQ(dump.text(), kCursorFailed);
+    EXPECT_EQ(dump.text(), "");
 }
 
 TEST(V_ArrayCursor, CopiesAndDeepCopiesTakeOverThePosition) {
@@ -143,7 +137,7 @@ TEST(V_ArrayCursor, CopiesAndDeepCopiesTakeOverThePosition) {
 
     EXPECT_THROW(a.deepCopy(nullptr), XCOLL_CursorException);
     EXPECT_EQ(a.current(), V_STRING("B2"));
-    EXPECT_EQ(dump.text(), kCursorFailed);
+    EXPECT_EQ(dump.text(), kCursorFailedMessage);
 }
 
 TEST(V_Array, KeepsATableOfRecords) {
