@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+
 namespace {
 
 std::string lengthErrorOf(unsigned long size, unsigned long added, const char* text) {
