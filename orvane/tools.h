@@ -18,6 +18,11 @@
 #include "orvane/base/symbol.h"
 #include "orvane/base/v_string.h"
 
+// Numerics
+#include "orvane/math/complex_number.h"
+#include "orvane/math/math_exception.h"
+#include "orvane/math/tolerances.h"
+
 // Strings and text
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"
