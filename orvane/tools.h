@@ -20,6 +20,7 @@
 
 // Numerics
 #include "orvane/math/complex_number.h"
+#include "orvane/math/equation_solvers.h"
 #include "orvane/math/math_exception.h"
 #include "orvane/math/tolerances.h"
 
