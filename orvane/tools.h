@@ -21,7 +21,9 @@
 // Numerics
 #include "orvane/math/complex_number.h"
 #include "orvane/math/equation_solvers.h"
+#include "orvane/math/interval.h"
 #include "orvane/math/math_exception.h"
+#include "orvane/math/simple_range.h"
 #include "orvane/math/tolerances.h"
 
 // Strings and text
