@@ -23,6 +23,7 @@
 #include "orvane/math/equation_solvers.h"
 #include "orvane/math/interval.h"
 #include "orvane/math/math_exception.h"
+#include "orvane/math/matrix.h"
 #include "orvane/math/simple_range.h"
 #include "orvane/math/tolerances.h"
 
