@@ -106,7 +106,8 @@ TEST(VMATH_Matrix, CopyAndAssignmentTakeDimensionsAndElements) {
     EXPECT_EQ(elementsOf(b), elementsOf(a));
     b.At(0, 0) = 9;
     EXPECT_EQ(a.At(0, 0), 1.0);  // deep copy
-    b = b;
+    const VMATH_Matrix& alias = b;
+    b = alias;
     EXPECT_EQ(elementsOf(b), (std::vector<double>{9, 2, 3, 4, 5, 6}));
     const VMATH_Matrix c(b);
     EXPECT_EQ(elementsOf(c), elementsOf(b));
