@@ -68,6 +68,8 @@ std::string joined(const std::vector<std::string>& words);
 // The commands.
 extern const Command kEvalCommand;
 extern const Command kPointCommand;
+extern const Command kSolveCommand;
+extern const Command kMatrixCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

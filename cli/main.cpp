@@ -10,6 +10,8 @@ namespace {
 const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
+    &cli::kSolveCommand,
+    &cli::kMatrixCommand,
     &cli::kDemoCommand,
 };
 
