@@ -1,5 +1,4 @@
-// The C library's qsort is included first on purpose: the two-argument overload must live beside
-// it.
+// The C library's qsort comes first on purpose: the two-argument overload must live beside it.
 #include <cstdlib>
 
 #include <orvane/math/equation_solvers.h>
@@ -8,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "support/dump_capture.h"
 
@@ -17,55 +17,54 @@ constexpr double kUnset = 12345.0;
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
+// rSolveQE gives `count` and exactly the roots listed, in that order; outputs past the count
+// stay unwritten.
+void expectQE(double a, double b, double c, long count, std::vector<double> roots = {}) {
+    double x[2] = {kUnset, kUnset};
+    EXPECT_EQ(rSolveQE(a, b, c, &x[0], &x[1]), count) << a << " " << b << " " << c;
+    roots.resize(2, kUnset);
+    EXPECT_EQ(x[0], roots[0]);
+    EXPECT_EQ(x[1], roots[1]);
+}
+
+// cSolveQE gives `count` and the two outputs (re, im) as listed.
+void expectCQE(double a, double b, double c, long count, std::vector<double> z) {
+    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
+    EXPECT_EQ(cSolveQE(a, b, c, &x1, &x2), count) << a << " " << b << " " << c;
+    EXPECT_EQ(x1.x, z[0]);
+    EXPECT_EQ(x1.y, z[1]);
+    EXPECT_EQ(x2.x, z[2]);
+    EXPECT_EQ(x2.y, z[3]);
+}
+
+// rSolveCE gives `count` and the roots as listed, to rounding.
+void expectCE(double a, double b, double c, double d, long count, std::vector<double> roots) {
+    double x[3] = {kUnset, kUnset, kUnset};
+    EXPECT_EQ(rSolveCE(a, b, c, d, &x[0], &x[1], &x[2]), count);
+    for (std::size_t i = 0; i < roots.size(); ++i)
+        EXPECT_NEAR(x[i], roots[i], 1e-9) << i;
+}
+
 }  // namespace
 
-TEST(rSolveQE, LinearAndDegenerateCases) {
-    double x1 = kUnset, x2 = kUnset;
-    EXPECT_EQ(rSolveQE(0, 0, 0, &x1, &x2), -1);
-    EXPECT_EQ(rSolveQE(0, 0, 5, &x1, &x2), 0);
-    EXPECT_EQ(rSolveQE(5e-16, 5e-16, 5e-16, &x1, &x2), -1);  // all below 1e-15
-    EXPECT_EQ(x1, kUnset);
-    EXPECT_EQ(rSolveQE(0, 2, -4, &x1, &x2), 1);
-    EXPECT_EQ(x1, 2.0);
-    EXPECT_EQ(x2, kUnset);
-    EXPECT_EQ(rSolveQE(0, 1e-15, 1, &x1, &x2), 1);  // |b| = eps is not zero
-    EXPECT_DOUBLE_EQ(x1, -1e15);
-}
-
-TEST(rSolveQE, ZeroConstantAndPureQuadratic) {
-    double x1 = kUnset, x2 = kUnset;
-    EXPECT_EQ(rSolveQE(2, 6, 0, &x1, &x2), 2);
-    EXPECT_EQ(x1, 0.0);
-    EXPECT_EQ(x2, -3.0);
-    x2 = kUnset;
-    EXPECT_EQ(rSolveQE(1, 0, 0, &x1, &x2), 1);
-    EXPECT_EQ(x1, 0.0);
-    EXPECT_EQ(x2, kUnset);
-    EXPECT_EQ(rSolveQE(1, 0, -4, &x1, &x2), 2);
-    EXPECT_EQ(x1, 2.0);
-    EXPECT_EQ(x2, -2.0);
-    x1 = x2 = kUnset;
-    EXPECT_EQ(rSolveQE(1, 0, 4, &x1, &x2), 0);
-    EXPECT_EQ(x1, kUnset);
-}
-
-TEST(rSolveQE, GeneralCaseGivesTheLargerRootFirst) {
-    double x1 = kUnset, x2 = kUnset;
-    EXPECT_EQ(rSolveQE(1, -3, 2, &x1, &x2), 2);
-    EXPECT_EQ(x1, 2.0);
-    EXPECT_EQ(x2, 1.0);
-    EXPECT_EQ(rSolveQE(1, 3, 2, &x1, &x2), 2);
-    EXPECT_EQ(x1, -2.0);
-    EXPECT_EQ(x2, -1.0);
+TEST(rSolveQE, FollowsTheCaseAnalysis) {
+    // Linear and degenerate.
+    expectQE(0, 0, 0, -1);
+    expectQE(0, 0, 5, 0);
+    expectQE(5e-16, 5e-16, 5e-16, -1);  // everything below 1e-15
+    expectQE(0, 2, -4, 1, {2});
+    // c == 0, then b == 0.
+    expectQE(2, 6, 0, 2, {0, -3});
+    expectQE(1, 0, 0, 1, {0});
+    expectQE(1, 0, -4, 2, {2, -2});
+    expectQE(1, 0, 4, 0);
+    // General: the root of larger magnitude first, not sorted.
+    expectQE(1, -3, 2, 2, {2, 1});
+    expectQE(1, 3, 2, 2, {-2, -1});
+    expectQE(1, 2, 1, 1, {-1});
+    expectQE(1, 1, 1, 0);
     // The stable form keeps the small root accurate where the textbook one cancels.
-    EXPECT_EQ(rSolveQE(1, -1e8, 1, &x1, &x2), 2);
-    EXPECT_DOUBLE_EQ(x1, 1e8);
-    EXPECT_DOUBLE_EQ(x2, 1e-8);
-    x2 = kUnset;
-    EXPECT_EQ(rSolveQE(1, 2, 1, &x1, &x2), 1);
-    EXPECT_EQ(x1, -1.0);
-    EXPECT_EQ(x2, kUnset);
-    EXPECT_EQ(rSolveQE(1, 1, 1, &x1, &x2), 0);
+    expectQE(1, -1e8, 1, 2, {1e8, 1e-8});
 }
 
 TEST(rSolveQE, NaNInTheGeneralCaseThrowsThroughSign) {
@@ -77,99 +76,48 @@ TEST(rSolveQE, NaNInTheGeneralCaseThrowsThroughSign) {
     EXPECT_TRUE(std::isnan(x1));
 }
 
-TEST(cSolveQE, RealComplexAndDegenerateRoots) {
-    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
-    EXPECT_EQ(cSolveQE(1, 0, 1, &x1, &x2), 2);
-    EXPECT_EQ(x1.x, 0.0);
-    EXPECT_EQ(x1.y, 1.0);
-    EXPECT_EQ(x2.x, 0.0);
-    EXPECT_EQ(x2.y, -1.0);
-    EXPECT_EQ(cSolveQE(1, 2, 1, &x1, &x2), 1);
-    EXPECT_EQ(x1.x, -1.0);
-    EXPECT_EQ(x1.y, 0.0);
-    EXPECT_EQ(x2.x, 0.0);  // cleared though no root goes there
-    EXPECT_EQ(x2.y, 0.0);
-    // Textbook order: (s - b)/2a first.
-    EXPECT_EQ(cSolveQE(1, -3, 2, &x1, &x2), 2);
-    EXPECT_EQ(x1.x, 2.0);
-    EXPECT_EQ(x2.x, 1.0);
-    EXPECT_EQ(cSolveQE(-1, 3, -2, &x1, &x2), 2);
-    EXPECT_EQ(x1.x, 1.0);
-    EXPECT_EQ(x2.x, 2.0);
-    EXPECT_EQ(cSolveQE(2, 2, 1, &x1, &x2), 2);  // -0.5 +- 0.5i
-    EXPECT_EQ(x1.x, -0.5);
-    EXPECT_EQ(x1.y, 0.5);
-    EXPECT_EQ(x2.y, -0.5);
-}
-
-TEST(cSolveQE, LinearCasesAndNoSpecialZeroConstant) {
-    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
-    EXPECT_EQ(cSolveQE(0, 2, -4, &x1, &x2), 1);
-    EXPECT_EQ(x1.x, 2.0);
-    EXPECT_EQ(x1.y, 0.0);
-    EXPECT_EQ(cSolveQE(0, 0, 3, &x1, &x2), 0);
-    EXPECT_EQ(x1.x, 0.0);
-    EXPECT_EQ(cSolveQE(0, 0, 0, &x1, &x2), -1);
-    // c = 0 goes through the general formula: x1 = (|b| - b)/2a.
-    EXPECT_EQ(cSolveQE(2, 6, 0, &x1, &x2), 2);
-    EXPECT_EQ(x1.x, 0.0);
-    EXPECT_EQ(x2.x, -3.0);
-    EXPECT_EQ(cSolveQE(1, kNaN, 1, &x1, &x2), 2);  // no throw for NaN
+TEST(cSolveQE, UsesTheTextbookFormulaAndClearsBothOutputs) {
+    expectCQE(1, 0, 1, 2, {0, 1, 0, -1});
+    expectCQE(2, 2, 1, 2, {-0.5, 0.5, -0.5, -0.5});
+    expectCQE(1, 2, 1, 1, {-1, 0, 0, 0});
+    expectCQE(1, -3, 2, 2, {2, 0, 1, 0});  // (s - b)/2a first
+    expectCQE(-1, 3, -2, 2, {1, 0, 2, 0});
+    expectCQE(2, 6, 0, 2, {0, 0, -3, 0});  // no special case for c == 0
+    expectCQE(0, 2, -4, 1, {2, 0, 0, 0});
+    expectCQE(0, 0, 3, 0, {0, 0, 0, 0});
+    expectCQE(0, 0, 0, -1, {0, 0, 0, 0});
+    expectCQE(kNaN, 2, -4, 1, {2, 0, 0, 0});  // a NaN a is not >= eps: the linear case
+    _complex x1, x2;
+    EXPECT_EQ(cSolveQE(1, kNaN, 1, &x1, &x2), 2);  // no throw
     EXPECT_TRUE(std::isnan(x1.x));
-    EXPECT_EQ(cSolveQE(kNaN, 2, -4, &x1, &x2), 1);  // a NaN a is not >= eps: the linear case
-    EXPECT_EQ(x1.x, 2.0);
 }
 
-TEST(rSolveCE, ThreeDistinctRootsInTrigonometricOrder) {
-    double x1 = kUnset, x2 = kUnset, x3 = kUnset;
-    EXPECT_EQ(rSolveCE(1, -6, 11, -6, &x1, &x2, &x3), 3);
-    EXPECT_NEAR(x1, 3.0, 1e-12);
-    EXPECT_NEAR(x2, 2.0, 1e-12);
-    EXPECT_NEAR(x3, 1.0, 1e-12);
+TEST(rSolveCE, FollowsCardanosCasesInTheirRootOrder) {
+    expectCE(1, -6, 11, -6, 3, {3, 2, 1});
     // 2x³ - 2x: phi = pi/6, so the roots come as t·cos(pi/6), -t·cos(pi/2), -t·cos(-pi/6).
-    EXPECT_EQ(rSolveCE(2, 0, -2, 0, &x1, &x2, &x3), 3);
-    EXPECT_NEAR(x1, 1.0, 1e-12);
-    EXPECT_NEAR(x2, 0.0, 1e-12);
-    EXPECT_NEAR(x3, -1.0, 1e-12);
-}
-
-TEST(rSolveCE, SingleDoubleAndTripleRoots) {
-    double x1 = kUnset, x2 = kUnset, x3 = kUnset;
-    EXPECT_EQ(rSolveCE(1, 0, 0, -8, &x1, &x2, &x3), 1);
-    EXPECT_NEAR(x1, 2.0, 1e-12);
-    EXPECT_EQ(rSolveCE(1, 0, 0, 8, &x1, &x2, &x3), 1);
-    EXPECT_NEAR(x1, -2.0, 1e-12);
-    EXPECT_EQ(rSolveCE(1, 0, 0, 0, &x1, &x2, &x3), 1);
-    EXPECT_EQ(x1, 0.0);
-    EXPECT_EQ(rSolveCE(1, -3, 3, -1, &x1, &x2, &x3), 1);  // (x - 1)³
-    EXPECT_NEAR(x1, 1.0, 1e-12);
-    EXPECT_EQ(rSolveCE(1, 0, -3, 2, &x1, &x2, &x3), 2);  // (x + 2)(x - 1)²
-    EXPECT_NEAR(x1, -2.0, 1e-12);
-    EXPECT_NEAR(x2, 1.0, 1e-12);
-    EXPECT_EQ(rSolveCE(-2, 0, 6, -4, &x1, &x2, &x3), 2);  // scaled by -2: same roots
-    EXPECT_NEAR(x1, -2.0, 1e-12);
-    EXPECT_NEAR(x2, 1.0, 1e-12);
+    expectCE(2, 0, -2, 0, 3, {1, 0, -1});
+    expectCE(1, 0, 0, -8, 1, {2});
+    expectCE(1, 0, 0, 8, 1, {-2});
+    expectCE(1, 0, 0, 0, 1, {0});
+    expectCE(1, -3, 3, -1, 1, {1});     // triple root
+    expectCE(1, 0, -3, 2, 2, {-2, 1});  // (x + 2)(x - 1)²
+    expectCE(-2, 0, 6, -4, 2, {-2, 1});
+    expectCE(1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1});  // tiny but non-zero: still a cubic
 }
 
 TEST(rSolveCE, ZeroLeadingCoefficientSolvesTheQuadratic) {
-    double x1 = kUnset, x2 = kUnset, x3 = kUnset;
-    EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x1, &x2, &x3), 2);
-    EXPECT_EQ(x1, 2.0);
-    EXPECT_EQ(x2, 1.0);
-    EXPECT_EQ(x3, kUnset);
-    EXPECT_EQ(rSolveCE(-0.0, 0, 0, 0, &x1, &x2, &x3), -1);
-    EXPECT_EQ(rSolveCE(0, 0, 0, 1, &x1, &x2, &x3), 0);
-    // A tiny but non-zero leading coefficient is still a cubic.
-    EXPECT_EQ(rSolveCE(1e-20, -6e-20, 11e-20, -6e-20, &x1, &x2, &x3), 3);
-    EXPECT_NEAR(x3, 1.0, 1e-9);
-}
-
-TEST(rSolveCE, NonFiniteCoefficientsGiveNaNRootsWithoutThrowing) {
-    double x1 = 0, x2 = 0, x3 = 0;
-    EXPECT_EQ(rSolveCE(1, kNaN, 0, 0, &x1, &x2, &x3), 1);
-    EXPECT_TRUE(std::isnan(x1));
-    EXPECT_EQ(rSolveCE(1, 0, 0, kInf, &x1, &x2, &x3), 1);
-    EXPECT_FALSE(std::isfinite(x1));
+    double x[3] = {kUnset, kUnset, kUnset};
+    EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x[0], &x[1], &x[2]), 2);
+    EXPECT_EQ(x[0], 2.0);
+    EXPECT_EQ(x[1], 1.0);
+    EXPECT_EQ(x[2], kUnset);
+    EXPECT_EQ(rSolveCE(-0.0, 0, 0, 0, &x[0], &x[1], &x[2]), -1);
+    EXPECT_EQ(rSolveCE(0, 0, 0, 1, &x[0], &x[1], &x[2]), 0);
+    // Non-finite coefficients give non-finite roots without throwing.
+    EXPECT_EQ(rSolveCE(1, kNaN, 0, 0, &x[0], &x[1], &x[2]), 1);
+    EXPECT_TRUE(std::isnan(x[0]));
+    EXPECT_EQ(rSolveCE(1, 0, 0, kInf, &x[0], &x[1], &x[2]), 1);
+    EXPECT_FALSE(std::isfinite(x[0]));
 }
 
 TEST(sign, SignOfEveryKindOfDouble) {
@@ -179,7 +127,6 @@ TEST(sign, SignOfEveryKindOfDouble) {
     EXPECT_EQ(sign(-kInf), -1);
     EXPECT_EQ(sign(std::numeric_limits<double>::denorm_min()), 1);
     EXPECT_EQ(sign(-std::numeric_limits<double>::denorm_min()), -1);
-    EXPECT_EQ(sign(-3.5), -1);
     DumpCapture dump;
     EXPECT_THROW(sign(kNaN), VMATH_WrongNumber);
     EXPECT_THROW(sign(std::numeric_limits<double>::signaling_NaN()), VMATH_WrongNumber);
@@ -187,25 +134,12 @@ TEST(sign, SignOfEveryKindOfDouble) {
 }
 
 TEST(qsort, SortsAscendingBesideTheCLibraryQsort) {
-    double v[] = {3, -1, 2};
-    qsort(v, 3);
-    EXPECT_EQ(v[0], -1.0);
-    EXPECT_EQ(v[1], 2.0);
-    EXPECT_EQ(v[2], 3.0);
-    double w[] = {5, -kInf, 0, kInf, -2.5, 5};
-    qsort(w, 6u);
-    const double sorted[] = {-kInf, -2.5, 0, 5, 5, kInf};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(w[i], sorted[i]);
-    double one = 7;
-    qsort(&one, 1);
-    qsort(nullptr, 0);
-    qsort(nullptr, 5);
-    EXPECT_EQ(one, 7.0);
-    double partial[] = {4, 3, 2, 1};
-    qsort(partial, 2);  // only the first n values
-    EXPECT_EQ(partial[0], 3.0);
-    EXPECT_EQ(partial[2], 2.0);
+    double v[] = {5, -kInf, 3, kInf, -2.5, 5, 4};
+    qsort(v, 6u);  // only the first n values
+    const double sorted[] = {-kInf, -2.5, 3, 5, 5, kInf, 4};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(v[i], sorted[i]);
+    qsort(nullptr, 5);  // nothing to do
 
     // The four-argument C function is still reached by its own arguments.
     int ints[] = {3, 1, 2};
@@ -214,8 +148,4 @@ TEST(qsort, SortsAscendingBesideTheCLibraryQsort) {
     });
     EXPECT_EQ(ints[0], 1);
     EXPECT_EQ(ints[2], 3);
-    std::qsort(ints, 3, sizeof(int), [](const void* a, const void* b) {
-        return *static_cast<const int*>(b) - *static_cast<const int*>(a);
-    });
-    EXPECT_EQ(ints[0], 3);
 }
