@@ -30,9 +30,9 @@
 //   do not differ by more than eps, so rSolveNI returns 0 with a NaN result. NaN or infinite
 //   borders behave the same way.
 // - rCompNIBorder also throws VMATH_DivergenceIntegralSol when the bracket cannot be halved any
-//   more (its middle equals a border: eps <= 0, infinite borders) or its width is NaN, and when
-//   it has spent ten million evaluations of the function in all. A reversed bracket (b < a)
-//   integrates nothing and narrows until it throws.
+//   more (its middle equals a border: eps <= 0, infinite borders), when its width or eps is NaN,
+//   and when it has spent ten million evaluations of the function in all. A reversed bracket (b <
+//   a) integrates nothing and narrows until it throws.
 // - A null function or result pointer returns -1 and writes nothing.
 #ifndef ORVANE_MATH_INTEGRATION_H
 #define ORVANE_MATH_INTEGRATION_H

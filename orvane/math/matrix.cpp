@@ -59,16 +59,20 @@ void VMATH_Matrix::operator=(const VMATH_Matrix& m) {
     sizeJ = m.sizeJ;
 }
 
-double& VMATH_Matrix::At(long i, long j) {
+std::size_t VMATH_Matrix::checkedIndex(long i, long j) const {
     if (i < 0 || i >= sizeI)
         throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eBadRowIndex);
     if (j < 0 || j >= sizeJ)
         throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eBadColumnIndex);
-    return elements[static_cast<std::size_t>(i * sizeJ + j)];
+    return static_cast<std::size_t>(i * sizeJ + j);
+}
+
+double& VMATH_Matrix::At(long i, long j) {
+    return elements[checkedIndex(i, j)];
 }
 
 const double& VMATH_Matrix::At(long i, long j) const {
-    return const_cast<VMATH_Matrix*>(this)->At(i, j);
+    return elements[checkedIndex(i, j)];
 }
 
 VMATH_Matrix& VMATH_Matrix::MakeOMatrix() {

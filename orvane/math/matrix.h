@@ -49,6 +49,7 @@
 #ifndef ORVANE_MATH_MATRIX_H
 #define ORVANE_MATH_MATRIX_H
 
+#include <cstddef>
 #include <memory>
 
 #include "orvane/base/archive.h"
@@ -133,6 +134,8 @@ public:
 
 private:
     long count() const { return sizeI * sizeJ; }
+    // The storage index of (i, j); throws for an index out of range (the row first).
+    std::size_t checkedIndex(long i, long j) const;
     void requireSameDimensions(const VMATH_Matrix& m) const;
 
     long sizeI;
