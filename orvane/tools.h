@@ -37,6 +37,17 @@
 #include "orvane/collections/typed/list_ptr.h"
 #include "orvane/collections/typed/map_void_ptr.h"
 
+// Numerics
+#include "orvane/math/complex_number.h"
+#include "orvane/math/equation_solvers.h"
+#include "orvane/math/integration.h"
+#include "orvane/math/interval.h"
+#include "orvane/math/math_exception.h"
+#include "orvane/math/matrix.h"
+#include "orvane/math/root_finding.h"
+#include "orvane/math/simple_range.h"
+#include "orvane/math/tolerances.h"
+
 // Strings and text
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"
