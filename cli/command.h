@@ -69,6 +69,8 @@ std::string joined(const std::vector<std::string>& words);
 extern const Command kEvalCommand;
 extern const Command kPointCommand;
 extern const Command kDiagCommand;
+extern const Command kSolveCommand;
+extern const Command kMatrixCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

@@ -21,6 +21,7 @@ struct Section {
 
 const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
+    {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
 };
 
 int run(const Args& args) {

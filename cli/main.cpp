@@ -11,6 +11,8 @@ const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
     &cli::kDiagCommand,
+    &cli::kSolveCommand,
+    &cli::kMatrixCommand,
     &cli::kDemoCommand,
 };
 

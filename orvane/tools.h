@@ -18,6 +18,36 @@
 #include "orvane/base/symbol.h"
 #include "orvane/base/v_string.h"
 
+// Pointer collections
+#include "orvane/collections/array_void_ptr.h"
+#include "orvane/collections/bag_void_ptr.h"
+#include "orvane/collections/collection.h"
+#include "orvane/collections/collection_exceptions.h"
+#include "orvane/collections/collection_limits.h"
+#include "orvane/collections/cursor/abstract_cursor.h"
+#include "orvane/collections/cursor/cursor_steps.h"
+#include "orvane/collections/cursor/null_cursor.h"
+#include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/list_void_ptr.h"
+#include "orvane/collections/ole_smart_array_exception.h"
+#include "orvane/collections/set_void_ptr.h"
+#include "orvane/collections/sorted_merge.h"
+#include "orvane/collections/typed/array.h"
+#include "orvane/collections/typed/collection.h"
+#include "orvane/collections/typed/list_ptr.h"
+#include "orvane/collections/typed/map_void_ptr.h"
+
+// Numerics
+#include "orvane/math/complex_number.h"
+#include "orvane/math/equation_solvers.h"
+#include "orvane/math/integration.h"
+#include "orvane/math/interval.h"
+#include "orvane/math/math_exception.h"
+#include "orvane/math/matrix.h"
+#include "orvane/math/root_finding.h"
+#include "orvane/math/simple_range.h"
+#include "orvane/math/tolerances.h"
+
 // Strings and text
 #include "orvane/strings/eval_value.h"
 #include "orvane/strings/toolbox.h"

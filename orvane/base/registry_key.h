@@ -12,7 +12,9 @@
 //
 // Where the file is: the path in the environment variable ORVANE_REGISTRY when it is set and not
 // empty, otherwise $XDG_CONFIG_HOME/orvane/registry.ini, with $HOME/.config when XDG_CONFIG_HOME is
-// unset or empty. The variables are read when a key is opened; the key keeps that path.
+// unset or empty, and the current folder's .config (the relative path .config/orvane/registry.ini)
+// when HOME is unset or empty too. The variables are read when a key is opened; the key keeps that
+// path.
 //
 // The file is INI-style text, one section per key path, written as the standard key's number and
 // the subkey joined by a backslash:
@@ -23,31 +25,62 @@
 //   FileNewCustomSizeX=210
 //
 // Integers are written in decimal, doubles with 17 significant digits, so every double (infinities
-// and NaN included) reads back bit for bit.
+// and NaN included) reads back bit for bit. Numbers are written and read in the C locale, whatever
+// locale the program has chosen.
 //
 // Every set writes through at once: under an advisory lock on "<file>.lock", held from reading the
 // file to replacing it, the new contents go to a temporary file in the same folder, which is
 // flushed to disk and renamed over the old file. Two processes setting values at the same time
 // lose neither's values, and a writer killed midway leaves the old file or the new one, never a
 // truncated one. Missing folders are created. Reads read the file afresh on every call, so they
-// see what other processes have set.
+// see what other processes have set; they take no lock and never create anything (no file, no
+// lock file, no folder).
 //
 // Choices:
 // - A missing file, section or value reads as missing: 0 (0.0) with `found` false. A value whose
 //   text is not a number of the asked kind reads as missing too; `getFloatValue` also accepts an
 //   integer's text.
+// - Integers: any `long` is written; `getIntValue` reads an optional sign and decimal digits whose
+//   value fits a `long`, and nothing else ("3.5", "0x10", "12abc" and out-of-range digits read as
+//   missing). The library itself stores only 32-bit values.
+// - Doubles: `getFloatValue` reads what strtod reads in the C locale ("1e3", "inf", hexadecimal
+//   "0x1p4") when the whole text is the number; text beyond the double range reads as infinity or
+//   zero. The plain quiet NaN is written "nan" ("-nan" with the sign bit); any other NaN as
+//   "nan(0x<its 52 mantissa bits in hex>)", which reads back as exactly that NaN.
 // - The `create` flag is kept for the interface's sake and changes nothing: every key can be read,
 //   and its section is created by the first set.
+// - The subkey is taken up to its first NUL; an empty subkey names the standard key's own section
+//   ("8").
+// - Lines: blanks (space, tab) around names, values and a whole line are ignored, and so is one
+//   '\r' at a line's end (CRLF files read like LF files).
 // - Lines the reader cannot parse (neither blank, nor a comment starting with ';' or '#', nor a
-//   "[section]", nor "name=value") are reported once per process on the dump stream and kept
-//   verbatim, in place, when the file is rewritten. Comments and blank lines are kept too. An
-//   unreadable file (no permission, a folder) reads as empty, is reported once, and makes every
-//   set fail.
-// - Names are compared exactly (case-sensitively). When a name stands twice in a section, or a
-//   section twice in the file, the first occurrence is read and the first is replaced by a set.
+//   "[section]", nor "name=value" with a non-empty name) are reported once per process on the dump
+//   stream and kept verbatim, in place, when the file is rewritten. The report is one line,
+//   "<file>:<line number>: settings line not understood, kept as it is: \"<text>\"", where bytes
+//   other than printable ASCII (and '"', '\') show as escapes like \x00 and a text longer than 80
+//   bytes is cut with "..."; the same bytes in the same file are reported once, however often the
+//   file is read and wherever the line moves. Comments and blank lines are kept too. An
+//   unreadable file (no permission, a folder, not a regular file) reads as empty, is reported once
+//   ("<file>: settings file cannot be read (<reason>); it reads as empty and is not written"), and
+//   makes every set fail.
+// - Names are compared exactly (case-sensitively), and so are section names. When a name stands
+//   twice in a section, or a section twice in the file, the first occurrence is read and the first
+//   is replaced by a set (a section's occurrences are searched in file order).
+// - A set changes one place only: it replaces the name's line in place (keeping its '\r', if
+//   any), or it adds "name=value" after the last non-blank line of the section's first occurrence,
+//   or adds the section and the line at the end of the file. Added lines end like the file's first
+//   line ("\r\n" or "\n"; "\n" when the file has no line break). Every other byte is kept, except
+//   that a last line without a newline gets a '\n' when something is added after it.
+// - The rewritten file keeps the old file's permission bits (and its owner, when the writer may
+//   give it away); a new file gets 0644. A set through a symbolic link replaces (and locks) the
+//   file the link points to, so the link stays. The lock file stays beside the settings file. A
+//   writer killed midway may leave a temporary "<file>.new-XXXXXX", which is never read.
 // - A set fails (returns false) and writes nothing when the name is null or empty, contains '=',
-//   '\r' or '\n' or starts with '[', ';' or '#' or a blank, when the subkey contains ']', '\r' or
-//   '\n', or when the file cannot be written.
+//   '\r' or '\n' or starts with '[', ';', '#' or a blank or ends with a blank, when the subkey
+//   contains ']', '\r' or '\n', or when the file cannot be read or written (the old file is then
+//   left as it was). A get with such a name or subkey reads as missing.
+// - Like the rest of the library, keys are used from one thread at a time. Allocation failure
+//   throws VSYST_OutOfMemory.
 #ifndef ORVANE_BASE_REGISTRY_KEY_H
 #define ORVANE_BASE_REGISTRY_KEY_H
 

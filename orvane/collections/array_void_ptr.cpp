@@ -1,0 +1,247 @@
+#include "orvane/collections/array_void_ptr.h"
+
+#include <algorithm>
+
+#include "orvane/base/exception.h"
+#include "orvane/collections/collection_exceptions.h"
+#include "orvane/collections/collection_limits.h"
+#include "orvane/collections/cursor/cursor_steps.h"
+
+namespace {
+
+namespace steps = orvane::cursor_steps;
+
+void* stored(const void* p) {
+    return const_cast<void*>(p);
+}
+
+std::unique_ptr<V_PArrayStore> newStore() {
+    return orvane::allocating([] { return std::make_unique<V_PArrayStore>(); });
+}
+
+void requireRoom(const V_PArrayStore& store, unsigned long added) {
+    orvane::requireRoom(store.size(), added, orvane::kVectorTooLong);
+}
+
+// Inserts p in front of position `at`, after checking the limit.
+void insertAt(V_PArrayStore& store, unsigned long at, const void* p) {
+    requireRoom(store, 1);
+    orvane::allocating(
+        [&] { store.insert(store.begin() + static_cast<std::ptrdiff_t>(at), stored(p)); });
+}
+
+}  // namespace
+
+// ---- V_PArrayVoidCursor ------------------------------------------------------------------------
+
+V_PArrayVoidCursor::V_PArrayVoidCursor(const V_ArrayVoidPtr& array)
+    : m_owner(&array),
+      m_position(orvane::allocating([] { return std::make_unique<V_PArrayIterator>(); })),
+      m_valid(false) {}
+
+V_PArrayVoidCursor::V_PArrayVoidCursor(const V_PArrayVoidCursor& other)
+    : V_PAbstractCursor(other),
+      m_owner(other.m_owner),
+      m_position(orvane::allocating(
+          [&] { return std::make_unique<V_PArrayIterator>(*other.m_position); })),
+      m_valid(other.m_valid) {}
+
+V_PArrayVoidCursor::~V_PArrayVoidCursor() = default;
+
+void* V_PArrayVoidCursor::first() {
+    auto& it = m_position->getIterator();
+    return steps::toFirst(*m_owner->m_store, it, m_valid) ? *it : nullptr;
+}
+
+void* V_PArrayVoidCursor::last() {
+    auto& it = m_position->getIterator();
+    return steps::toLast(*m_owner->m_store, it, m_valid) ? *it : nullptr;
+}
+
+void* V_PArrayVoidCursor::next() {
+    auto& it = m_position->getIterator();
+    return steps::toNext(*m_owner->m_store, it, m_valid) ? *it : nullptr;
+}
+
+void* V_PArrayVoidCursor::previous() {
+    auto& it = m_position->getIterator();
+    return steps::toPrevious(*m_owner->m_store, it, m_valid) ? *it : nullptr;
+}
+
+void* V_PArrayVoidCursor::current() const {
+    return m_valid ? *m_position->getIterator() : nullptr;
+}
+
+bool V_PArrayVoidCursor::more() const {
+    return m_valid;
+}
+
+bool V_PArrayVoidCursor::valid() const {
+    return m_valid;
+}
+
+V_PCollection* V_PArrayVoidCursor::owner() {
+    return const_cast<V_ArrayVoidPtr*>(m_owner);
+}
+
+void V_PArrayVoidCursor::deepCopy(const V_PAbstractCursor* source) {
+    const auto* other = dynamic_cast<const V_PArrayVoidCursor*>(source);
+    if (other == nullptr) throw XCOLL_CursorException();
+    m_owner = other->m_owner;
+    *m_position = *other->m_position;
+    m_valid = other->m_valid;
+}
+
+// ---- V_ArrayVoidPtr ----------------------------------------------------------------------------
+
+V_ArrayVoidPtr::V_ArrayVoidPtr() : m_store(newStore()) {}
+
+V_ArrayVoidPtr::V_ArrayVoidPtr(long n) : m_store(newStore()) {
+    reserve(static_cast<unsigned long>(n));
+}
+
+V_ArrayVoidPtr::V_ArrayVoidPtr(long n, void* fill) : m_store(newStore()) {
+    const auto count = static_cast<unsigned long>(n);
+    requireRoom(*m_store, count);
+    orvane::allocating([&] { m_store->assign(count, fill); });
+}
+
+V_ArrayVoidPtr::V_ArrayVoidPtr(const V_ArrayVoidPtr& other)
+    : V_PCollection(other),
+      m_store(orvane::allocating([&] { return std::make_unique<V_PArrayStore>(*other.m_store); })) {
+}
+
+V_ArrayVoidPtr& V_ArrayVoidPtr::operator=(const V_ArrayVoidPtr& other) {
+    // Copying pointers cannot fail, so a failed allocation happens before anything changes.
+    if (m_store != other.m_store) orvane::allocating([&] { *m_store = *other.m_store; });
+    return *this;
+}
+
+V_ArrayVoidPtr::~V_ArrayVoidPtr() = default;
+
+void*& V_ArrayVoidPtr::operator[](unsigned long i) {
+    orvane::requireIndex(i, cardinality());
+    return (*m_store)[i];
+}
+
+const void* V_ArrayVoidPtr::operator[](unsigned long i) const {
+    orvane::requireIndex(i, cardinality());
+    return (*m_store)[i];
+}
+
+void*& V_ArrayVoidPtr::get_at(unsigned long i) {
+    return (*this)[i];
+}
+
+const void* V_ArrayVoidPtr::get_at(unsigned long i) const {
+    return (*this)[i];
+}
+
+unsigned long V_ArrayVoidPtr::cardinality() const {
+    return m_store->size();
+}
+
+bool V_ArrayVoidPtr::empty() const {
+    return m_store->empty();
+}
+
+unsigned long V_ArrayVoidPtr::count(const void* p) const {
+    return static_cast<unsigned long>(std::count(m_store->begin(), m_store->end(), p));
+}
+
+bool V_ArrayVoidPtr::contains(const void* p) const {
+    return std::find(m_store->begin(), m_store->end(), p) != m_store->end();
+}
+
+bool V_ArrayVoidPtr::operator==(const V_ArrayVoidPtr& other) const {
+    return *m_store == *other.m_store;
+}
+
+bool V_ArrayVoidPtr::operator!=(const V_ArrayVoidPtr& other) const {
+    return !(*this == other);
+}
+
+V_PArrayVoidCursor* V_ArrayVoidPtr::createCursor() const {
+    return orvane::allocating([this] { return new V_PArrayVoidCursor(*this); });
+}
+
+void V_ArrayVoidPtr::insert(const void* p) {
+    insertAt(*m_store, cardinality(), p);
+}
+
+void V_ArrayVoidPtr::insert_last(const void* p) {
+    insertAt(*m_store, cardinality(), p);
+}
+
+void V_ArrayVoidPtr::insert_first(const void* p) {
+    insertAt(*m_store, 0, p);
+}
+
+void V_ArrayVoidPtr::insert_before(const void* p, unsigned long i) {
+    if (i > cardinality()) throw XCOLL_OutOfRange(i, cardinality());
+    insertAt(*m_store, i, p);
+}
+
+void V_ArrayVoidPtr::insert_after(const void* p, unsigned long i) {
+    orvane::requireIndex(i, cardinality());
+    insertAt(*m_store, i + 1, p);
+}
+
+void V_ArrayVoidPtr::insert(const V_ArrayVoidPtr& other) {
+    requireRoom(*m_store, other.cardinality());
+    orvane::allocating([&] {
+        if (m_store == other.m_store) {
+            // The standard insertion may not read from the vector it inserts into.
+            V_PArrayStore twice;
+            twice.reserve(2 * m_store->size());
+            twice.insert(twice.end(), m_store->begin(), m_store->end());
+            twice.insert(twice.end(), m_store->begin(), m_store->end());
+            m_store->swap(twice);
+        } else {
+            m_store->insert(m_store->end(), other.m_store->begin(), other.m_store->end());
+        }
+    });
+}
+
+void V_ArrayVoidPtr::replace_at(const void* p, unsigned long i) {
+    (*this)[i] = stored(p);
+}
+
+void V_ArrayVoidPtr::remove_at(unsigned long i) {
+    orvane::requireIndex(i, cardinality());
+    m_store->erase(m_store->begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+bool V_ArrayVoidPtr::remove(const void* p) {
+    const auto found = std::find(m_store->begin(), m_store->end(), p);
+    if (found == m_store->end()) return false;
+    m_store->erase(found);
+    return true;
+}
+
+void V_ArrayVoidPtr::clear() {
+    m_store->clear();
+}
+
+void V_ArrayVoidPtr::reserve(unsigned long n) {
+    orvane::requireRoom(0, n, orvane::kVectorTooLong);
+    orvane::allocating([&] { m_store->reserve(n); });
+}
+
+void V_ArrayVoidPtr::set_cardinality(unsigned long n, void* fill, bool shrink) {
+    const unsigned long size = cardinality();
+    if (n > size) {
+        requireRoom(*m_store, n - size);
+        orvane::allocating([&] { m_store->resize(n, fill); });
+    } else if (shrink && n < size) {
+        m_store->resize(n);
+    }
+}
+
+V_ArrayVoidPtr& V_ArrayVoidPtr::operator|(const V_ArrayVoidPtr& other) const {
+    requireRoom(*m_store, other.cardinality());
+    std::unique_ptr<V_ArrayVoidPtr> result(
+        orvane::allocating([this] { return new V_ArrayVoidPtr(*this); }));
+    result->insert(other);
+    return *result.release();
+}

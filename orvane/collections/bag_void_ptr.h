@@ -1,0 +1,106 @@
+// Ordered multisets of untyped pointers.
+//
+// A V_BagVoidPtr holds a pointer as often as it was inserted, in ascending order of address
+// (compared as an unsigned number), equal pointers side by side. Null is an ordinary element.
+// The bag never owns what the pointers point to.
+//
+//   V_BagVoidPtr bag;
+//   bag.insert(&a);
+//   bag.insert(&a);
+//   bag.count(&a);                                       // 2
+//   bag.remove(&a);                                      // true: one occurrence less
+//   std::unique_ptr<V_BagVoidPtr> most(&(bag | other));  // new bag, the caller deletes it
+//
+// insert, remove, contains take logarithmic time, count logarithmic plus the occurrences, and
+// cardinality (every occurrence counts) and empty constant time. The algebra and the comparisons
+// walk both ascending sequences once, in time linear in the sum of both sizes:
+//
+//   |   each pointer as often as the larger of its two counts
+//   &   as often as the smaller
+//   -   this bag's count minus the other's, where positive
+//   <=  no pointer occurs more often here than in `other`
+//   <   <= holds and this bag has fewer occurrences in all
+//
+// No operation throws a collection exception: an absent pointer shows in remove's result, an
+// empty bag in pick's null (pick also gives null when null is the smallest element; empty()
+// tells the two apart). A cursor (V_PBagVoidCursor) visits every occurrence in ascending order
+// and stays usable across insertions and across removals of other occurrences.
+//
+// Choices:
+// - Allocation failure throws VSYST_OutOfMemory and leaves the bag as it was.
+// - V_PBagVoidCursor::deepCopy given a null pointer or a cursor of another class throws
+//   XCOLL_CursorException (built without arguments) and leaves the target as it was.
+#ifndef ORVANE_COLLECTIONS_BAG_VOID_PTR_H
+#define ORVANE_COLLECTIONS_BAG_VOID_PTR_H
+
+#include <memory>
+
+#include "orvane/base/export.h"
+#include "orvane/collections/collection.h"
+#include "orvane/collections/cursor/abstract_cursor.h"
+#include "orvane/collections/cursor/position_holders.h"
+
+class V_BagVoidPtr;
+
+// Walks a bag in ascending address order, every occurrence (see V_PAbstractCursor).
+class ORVANE_API V_PBagVoidCursor : public V_PAbstractCursor {
+public:
+    explicit V_PBagVoidCursor(const V_BagVoidPtr& bag);  // not valid
+    V_PBagVoidCursor(const V_PBagVoidCursor& other);
+    V_PBagVoidCursor& operator=(const V_PBagVoidCursor&) = delete;
+    ~V_PBagVoidCursor() override;
+
+    void* first() override;
+    void* last() override;
+    void* next() override;
+    void* previous() override;
+    void* current() const override;
+    bool more() const override;
+    bool valid() const override;
+    V_PCollection* owner() override;
+    void deepCopy(const V_PAbstractCursor* source) override;
+
+private:
+    const V_BagVoidPtr* m_owner;
+    std::unique_ptr<V_PBagIterator> m_position;
+    bool m_valid;
+};
+
+class ORVANE_API V_BagVoidPtr : public V_PCollection {
+public:
+    V_BagVoidPtr();
+    V_BagVoidPtr(const V_BagVoidPtr& other);
+    V_BagVoidPtr& operator=(const V_BagVoidPtr& other);  // to itself: nothing changes
+    ~V_BagVoidPtr() override;                            // deletes the store, never the pointees
+
+    void insert(const void* p);  // one more occurrence of p, null included
+    bool remove(const void* p);  // one occurrence less; false when p did not occur
+    unsigned long count(const void* p) const;
+    bool contains(const void* p) const;
+    // The smallest element; null for an empty bag.
+    void* pick();
+    const void* pick() const;
+    unsigned long cardinality() const;  // every occurrence counts
+    bool empty() const;
+    void clear();
+
+    // A new cursor, not valid; the caller deletes it.
+    V_PBagVoidCursor* createCursor() const override;
+
+    // New bags (see above); neither operand changes. The caller owns the result and deletes it.
+    V_BagVoidPtr& operator|(const V_BagVoidPtr& other) const;
+    V_BagVoidPtr& operator&(const V_BagVoidPtr& other) const;
+    V_BagVoidPtr& operator-(const V_BagVoidPtr& other) const;
+
+    bool operator<=(const V_BagVoidPtr& other) const;
+    bool operator<(const V_BagVoidPtr& other) const;
+    bool operator==(const V_BagVoidPtr& other) const;
+    bool operator!=(const V_BagVoidPtr& other) const;
+
+private:
+    friend class V_PBagVoidCursor;
+
+    std::unique_ptr<V_PBagStore> m_store;
+};
+
+#endif

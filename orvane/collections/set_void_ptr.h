@@ -1,0 +1,112 @@
+// Ordered sets of untyped pointers with set algebra.
+//
+// A V_SetVoidPtr keeps each pointer at most once, in ascending order of its address (compared as
+// an unsigned number), and never owns what the pointers point to. Null is never an element.
+//
+//   V_SetVoidPtr s;
+//   s.insert(&a);                                    // true
+//   s.insert(&a);                                    // false: already there
+//   s.insert(nullptr);                               // false: null is refused
+//   s |= other;                                      // union in place
+//   std::unique_ptr<V_SetVoidPtr> both(&(s & other));  // new set, the caller deletes it
+//
+// insert, remove and contains take logarithmic time; cardinality and empty constant time. The
+// algebra (|, &, - and their in-place forms) and the comparisons (<=, <, ==) walk both ascending
+// sequences once, so they take time linear in the sum of both sizes; each result element is
+// added at the end of the result in amortised constant time. No operation throws a collection
+// exception: refusals show in the results of insert, remove and pick.
+//
+// A cursor (V_PSetVoidCursor) walks the set in ascending order; it stays usable across
+// insertions and across removals of other elements. The in-place operators rebuild the set, so
+// cursors over it must be positioned again after one of them.
+//
+// Choices:
+// - The in-place operators build the result beside the set and then take it over, so they give
+//   the mathematical result also when `other` is the set itself: `s |= s` and `s &= s` leave s
+//   unchanged, `s -= s` empties it. The same holds for `s | s`, `s & s` and `s - s`.
+// - Allocation failure throws VSYST_OutOfMemory and leaves the set as it was (the in-place
+//   operators included).
+// - V_PSetVoidCursor::deepCopy given a null pointer or a cursor of another class throws
+//   XCOLL_CursorException (built without arguments) and leaves the target as it was.
+#ifndef ORVANE_COLLECTIONS_SET_VOID_PTR_H
+#define ORVANE_COLLECTIONS_SET_VOID_PTR_H
+
+#include <memory>
+
+#include "orvane/base/export.h"
+#include "orvane/collections/collection.h"
+#include "orvane/collections/cursor/abstract_cursor.h"
+#include "orvane/collections/cursor/position_holders.h"
+
+class V_SetVoidPtr;
+
+// Walks a set in ascending address order (see V_PAbstractCursor for the protocol).
+class ORVANE_API V_PSetVoidCursor : public V_PAbstractCursor {
+public:
+    explicit V_PSetVoidCursor(const V_SetVoidPtr& set);  // not valid
+    V_PSetVoidCursor(const V_PSetVoidCursor& other);
+    V_PSetVoidCursor& operator=(const V_PSetVoidCursor&) = delete;
+    ~V_PSetVoidCursor() override;
+
+    void* first() override;
+    void* last() override;
+    void* next() override;
+    void* previous() override;
+    void* current() const override;
+    bool more() const override;
+    bool valid() const override;
+    V_PCollection* owner() override;
+    void deepCopy(const V_PAbstractCursor* source) override;
+
+private:
+    const V_SetVoidPtr* m_owner;
+    std::unique_ptr<V_PSetIterator> m_position;
+    bool m_valid;
+};
+
+class ORVANE_API V_SetVoidPtr : public V_PCollection {
+public:
+    V_SetVoidPtr();
+    explicit V_SetVoidPtr(long unused);  // empty; the argument is not used
+    V_SetVoidPtr(const V_SetVoidPtr& other);
+    V_SetVoidPtr& operator=(const V_SetVoidPtr& other);  // to itself: nothing changes
+    ~V_SetVoidPtr() override;                            // deletes the store, never the pointees
+
+    // Adds p; false when p is null or already an element.
+    bool insert(const void* p);
+    // Removes p; false when p was not an element.
+    bool remove(const void* p);
+    // The smallest element; null for an empty set.
+    const void* pick() const;
+    unsigned long cardinality() const;
+    bool empty() const;
+    bool contains(const void* p) const;
+    void clear();
+
+    // A new cursor, not valid; the caller deletes it.
+    V_PSetVoidCursor* createCursor() const override;
+
+    // This set becomes the union, intersection or difference with `other`; returns this set.
+    V_SetVoidPtr& operator|=(const V_SetVoidPtr& other);
+    V_SetVoidPtr& operator&=(const V_SetVoidPtr& other);
+    V_SetVoidPtr& operator-=(const V_SetVoidPtr& other);
+
+    // A new set holding the union, intersection or difference (this minus other); neither
+    // operand changes. The caller owns the result and deletes it.
+    V_SetVoidPtr& operator|(const V_SetVoidPtr& other) const;
+    V_SetVoidPtr& operator&(const V_SetVoidPtr& other) const;
+    V_SetVoidPtr& operator-(const V_SetVoidPtr& other) const;
+
+    // Subset, proper subset, equality.
+    bool operator<=(const V_SetVoidPtr& other) const;
+    bool operator<(const V_SetVoidPtr& other) const;
+    bool operator==(const V_SetVoidPtr& other) const;
+    bool operator!=(const V_SetVoidPtr& other) const;
+
+private:
+    friend class V_PSetVoidCursor;
+
+    std::unique_ptr<V_PSetStore> m_store;
+};
+
+#endif

@@ -1,0 +1,357 @@
+#include "orvane/math/matrix.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "orvane/base/dump_stream.h"
+
+namespace {
+
+constexpr double kEps = 1e-15;
+
+// The element count of a rows x cols matrix, or VSYST_OutOfMemory when it cannot exist.
+long elementCount(long rows, long cols) {
+    if (rows > LONG_MAX / cols) throw VSYST_OutOfMemory();
+    const long n = rows * cols;
+    if (static_cast<unsigned long>(n) > PTRDIFF_MAX / sizeof(double)) throw VSYST_OutOfMemory();
+    return n;
+}
+
+std::unique_ptr<double[]> allocateZeroed(long n) {
+    return orvane::allocating(
+        [n] { return std::unique_ptr<double[]>(new double[static_cast<std::size_t>(n)]()); });
+}
+
+// Releases an array-of-rows matrix when it goes out of scope.
+struct RowsGuard {
+    double** rows;
+    unsigned long count;
+    ~RowsGuard() { VMATH_Matrix::destroyMatrix(rows, count); }
+};
+
+}  // namespace
+
+VMATH_Matrix::VMATH_Matrix(long rows, long cols) : sizeI(rows), sizeJ(cols == 0 ? rows : cols) {
+    if (rows <= 0 || cols < 0)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eBadDimensions);
+    elements = allocateZeroed(elementCount(sizeI, sizeJ));
+}
+
+VMATH_Matrix::VMATH_Matrix(const VMATH_Matrix& m)
+    : sizeI(m.sizeI), sizeJ(m.sizeJ), elements(allocateZeroed(m.count())) {
+    std::copy(m.elements.get(), m.elements.get() + m.count(), elements.get());
+}
+
+VMATH_Matrix::~VMATH_Matrix() = default;
+
+void VMATH_Matrix::operator=(const VMATH_Matrix& m) {
+    if (&m == this) return;
+    std::unique_ptr<double[]> fresh = allocateZeroed(m.count());
+    std::copy(m.elements.get(), m.elements.get() + m.count(), fresh.get());
+    elements = std::move(fresh);
+    sizeI = m.sizeI;
+    sizeJ = m.sizeJ;
+}
+
+std::size_t VMATH_Matrix::checkedIndex(long i, long j) const {
+    if (i < 0 || i >= sizeI)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eBadRowIndex);
+    if (j < 0 || j >= sizeJ)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eBadColumnIndex);
+    return static_cast<std::size_t>(i * sizeJ + j);
+}
+
+double& VMATH_Matrix::At(long i, long j) {
+    return elements[checkedIndex(i, j)];
+}
+
+const double& VMATH_Matrix::At(long i, long j) const {
+    return elements[checkedIndex(i, j)];
+}
+
+VMATH_Matrix& VMATH_Matrix::MakeOMatrix() {
+    std::fill(elements.get(), elements.get() + count(), 0.0);
+    return *this;
+}
+
+VMATH_Matrix& VMATH_Matrix::MakeIMatrix() {
+    MakeOMatrix();
+    const long diagonal = sizeI < sizeJ ? sizeI : sizeJ;
+    for (long k = 0; k < diagonal; ++k)
+        elements[static_cast<std::size_t>(k * sizeJ + k)] = 1.0;
+    return *this;
+}
+
+void VMATH_Matrix::requireSameDimensions(const VMATH_Matrix& m) const {
+    if (sizeI != m.sizeI || sizeJ != m.sizeJ)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eDimensionMismatch);
+}
+
+void VMATH_Matrix::operator+=(const VMATH_Matrix& m) {
+    requireSameDimensions(m);
+    for (long k = 0; k < count(); ++k)
+        elements[k] += m.elements[k];
+}
+
+void VMATH_Matrix::operator-=(const VMATH_Matrix& m) {
+    requireSameDimensions(m);
+    for (long k = 0; k < count(); ++k)
+        elements[k] -= m.elements[k];
+}
+
+VMATH_Matrix VMATH_Matrix::operator+(const VMATH_Matrix& m) const {
+    requireSameDimensions(m);
+    VMATH_Matrix sum(*this);
+    sum += m;
+    return sum;
+}
+
+VMATH_Matrix VMATH_Matrix::operator-(const VMATH_Matrix& m) const {
+    requireSameDimensions(m);
+    VMATH_Matrix difference(*this);
+    difference -= m;
+    return difference;
+}
+
+VMATH_Matrix VMATH_Matrix::operator*(const VMATH_Matrix& m) const {
+    if (sizeJ != m.sizeI)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eProductMismatch);
+    VMATH_Matrix product(sizeI, m.sizeJ);
+    const double* left = elements.get();
+    const double* right = m.elements.get();
+    for (long i = 0; i < sizeI; ++i) {
+        for (long j = 0; j < m.sizeJ; ++j) {
+            double sum = left[i * sizeJ] * right[j];
+            for (long k = 1; k < sizeJ; ++k)
+                sum += left[i * sizeJ + k] * right[k * m.sizeJ + j];
+            product.elements[static_cast<std::size_t>(i * m.sizeJ + j)] = sum;
+        }
+    }
+    return product;
+}
+
+void VMATH_Matrix::operator*=(const VMATH_Matrix& m) {
+    VMATH_Matrix product = *this * m;
+    elements.swap(product.elements);
+    std::swap(sizeI, product.sizeI);
+    std::swap(sizeJ, product.sizeJ);
+}
+
+VMATH_Matrix VMATH_Matrix::operator-() const {
+    VMATH_Matrix negated(*this);
+    for (long k = 0; k < count(); ++k)
+        negated.elements[k] = -elements[k];
+    return negated;
+}
+
+VMATH_Matrix VMATH_Matrix::operator*(double f) const {
+    VMATH_Matrix scaled(*this);
+    scaled *= f;
+    return scaled;
+}
+
+void VMATH_Matrix::operator*=(double f) {
+    for (long k = 0; k < count(); ++k)
+        elements[k] *= f;
+}
+
+VMATH_Matrix VMATH_Matrix::operator/(double d) const {
+    if (std::fabs(d) < kEps)
+        throw VMATH_WrongArithmeticalOperation(VMATH_WrongArithmeticalOperation::eDivisionByZero);
+    VMATH_Matrix quotient(*this);
+    quotient *= 1.0 / d;
+    return quotient;
+}
+
+void VMATH_Matrix::operator/=(double d) {
+    if (std::fabs(d) < kEps)
+        throw VMATH_WrongArithmeticalOperation(VMATH_WrongArithmeticalOperation::eDivisionByZero);
+    *this *= 1.0 / d;
+}
+
+bool VMATH_Matrix::isEqual(const VMATH_Matrix& m) const {
+    if (sizeI != m.sizeI || sizeJ != m.sizeJ) return false;
+    for (long k = 0; k < count(); ++k) {
+        if (std::fabs(elements[k] - m.elements[k]) > kEps) return false;
+    }
+    return true;
+}
+
+// Gauss-Jordan with partial pivoting on a copy A, eliminating column k below and then above the
+// pivot; the row operations run from the last column down, as fixed for the rounding.
+long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
+    if (sizeI != sizeJ) throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eNotSquare);
+    if (inv.sizeI != sizeI || inv.sizeJ != sizeJ)
+        throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eDimensionMismatch);
+    const long n = sizeI;
+    std::vector<double> work = orvane::allocating(
+        [&] { return std::vector<double>(elements.get(), elements.get() + count()); });
+    double* const A = work.data();
+    double* const I = inv.MakeIMatrix().elements.get();
+    auto at = [n](double* m, long i, long j) -> double& { return m[i * n + j]; };
+
+    for (long k = 0; k < n; ++k) {
+        long p = k;
+        for (long i = k + 1; i < n; ++i) {
+            if (std::fabs(at(A, i, k)) > std::fabs(at(A, p, k))) p = i;
+        }
+        if (std::fabs(at(A, p, k)) < kEps) return 1;
+        if (p != k) {
+            for (long j = 0; j < n; ++j) {
+                std::swap(at(A, p, j), at(A, k, j));
+                std::swap(at(I, p, j), at(I, k, j));
+            }
+        }
+        const double d = at(A, k, k);
+        if (d != 1.0) {
+            const double r = 1.0 / d;
+            for (long j = n - 1; j >= k; --j)
+                at(A, k, j) *= r;
+            for (long j = n - 1; j >= 0; --j)
+                at(I, k, j) *= r;
+        }
+        for (long i = k + 1; i < n; ++i) {
+            const double f = at(A, i, k);
+            for (long j = n - 1; j >= k; --j)
+                at(A, i, j) -= f * at(A, k, j);
+            for (long j = n - 1; j >= 0; --j)
+                at(I, i, j) -= f * at(I, k, j);
+        }
+        for (long i = 0; i < k; ++i) {
+            const double f = at(A, i, k);
+            for (long j = n - 1; j >= 0; --j)
+                at(A, i, j) -= f * at(A, k, j);
+            for (long j = n - 1; j >= 0; --j)
+                at(I, i, j) -= f * at(I, k, j);
+        }
+    }
+    return 0;
+}
+
+void VMATH_Matrix::dump(const V_STRING& name) const {
+    V_STRING text = V_STRING::formatted("Matrix %ld x %ld :\n", sizeI, sizeJ);
+    for (long i = 0; i < sizeI; ++i) {
+        text += "\t\t(";
+        for (long j = 0; j < sizeJ; ++j) {
+            if (j > 0) text += ",";
+            text +=
+                V_STRING::formatted(" % 03.5e", elements[static_cast<std::size_t>(i * sizeJ + j)]);
+        }
+        text += ")\n";
+    }
+    VSYST_DumpStream& stream = VSYST_DumpStream::getStdStream();
+    stream << "\n";
+    if (!name.isEmpty()) stream << name << ": ";
+    stream << text;
+}
+
+void VMATH_Matrix::serializeAsMember(V_ASArchiveOut& ar) const {
+    for (long k = 0; k < count(); ++k)
+        ar.writeDouble(elements[k]);
+}
+
+void VMATH_Matrix::deserializeAsMember(V_ASArchiveIn& ar) {
+    std::vector<double> values = orvane::allocating([&] {
+        std::vector<double> v;
+        v.reserve(static_cast<std::size_t>(count()));
+        return v;
+    });
+    for (long k = 0; k < count(); ++k)
+        values.push_back(ar.readDouble());
+    std::copy(values.begin(), values.end(), elements.get());
+}
+
+double** VMATH_Matrix::createMatrix(unsigned long rows, unsigned long cols) {
+    if (rows > PTRDIFF_MAX / sizeof(double*) || cols > PTRDIFF_MAX / sizeof(double)) return nullptr;
+    double** m = new (std::nothrow) double*[rows];
+    if (m == nullptr) return nullptr;
+    for (unsigned long r = 0; r < rows; ++r) {
+        m[r] = new (std::nothrow) double[cols]();
+        if (m[r] == nullptr) {
+            destroyMatrix(m, r);
+            return nullptr;
+        }
+    }
+    return m;
+}
+
+void VMATH_Matrix::destroyMatrix(double** m, unsigned long rows) {
+    if (m == nullptr) return;
+    for (unsigned long r = 0; r < rows; ++r)
+        delete[] m[r];
+    delete[] m;
+}
+
+// Gaussian elimination with partial pivoting (first maximum wins), the multipliers stored in the
+// eliminated positions, no zero-pivot test until the last pivot; then back substitution.
+long VMATH_Matrix::gaussj(double** a, double* x, long n, bool copy) {
+    if (a == nullptr || x == nullptr || n < 1) return -1;
+    const unsigned long rows = static_cast<unsigned long>(n);
+    const unsigned long cols = rows + 1;
+    RowsGuard guard{nullptr, rows};
+    double** W = a;
+    if (copy) {
+        guard.rows = createMatrix(rows, cols);
+        if (guard.rows == nullptr) return -1;
+        for (unsigned long i = 0; i < rows; ++i)
+            std::copy(a[i], a[i] + cols, guard.rows[i]);
+        W = guard.rows;
+    }
+
+    for (long k = 0; k + 1 < n; ++k) {
+        long p = k;
+        for (long i = k + 1; i < n; ++i) {
+            if (std::fabs(W[i][k]) > std::fabs(W[p][k])) p = i;
+        }
+        if (p != k) {
+            for (long j = 0; j <= n; ++j)
+                std::swap(W[p][j], W[k][j]);
+        }
+        for (long i = k + 1; i < n; ++i) {
+            const double f = W[i][k] / W[k][k];
+            for (long j = k + 1; j <= n; ++j)
+                W[i][j] -= W[k][j] * f;
+            W[i][k] = f;
+        }
+    }
+    if (W[n - 1][n - 1] == 0.0) return -1;
+
+    x[n - 1] = W[n - 1][n] / W[n - 1][n - 1];
+    for (long i = n - 2; i >= 0; --i) {
+        double value = W[i][n];
+        for (long j = i + 1; j < n; ++j)
+            value -= W[i][j] * x[j];
+        x[i] = value / W[i][i];
+    }
+    return 0;
+}
+
+// The Thomas algorithm: forward sweep with the work array g, then back substitution.
+long VMATH_Matrix::tridag(double* a, double* b, double* c, double* r, double* u, unsigned long n) {
+    if (b == nullptr || r == nullptr || u == nullptr) return -1;
+    if (n > 0 && (a == nullptr || c == nullptr)) return -1;
+    if (n == ULONG_MAX) throw VSYST_OutOfMemory();
+    std::vector<double> g = orvane::allocating([n] {
+        if (n + 1 > std::vector<double>().max_size()) throw std::bad_alloc();
+        return std::vector<double>(n + 1);
+    });
+
+    if (b[0] == 0.0) return -1;
+    double beta = b[0];
+    u[0] = r[0] / beta;
+    for (unsigned long j = 1; j <= n; ++j) {
+        g[j] = c[j - 1] / beta;
+        beta = b[j] - a[j] * g[j];
+        if (beta == 0.0) return -1;
+        u[j] = (r[j] - a[j] * u[j - 1]) / beta;
+    }
+    for (unsigned long j = n; j-- > 0;)
+        u[j] -= g[j + 1] * u[j + 1];
+    return 0;
+}

@@ -1,0 +1,151 @@
+// The C library's qsort comes first on purpose: the two-argument overload must live beside it.
+#include <cstdlib>
+
+#include <orvane/math/equation_solvers.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+constexpr double kUnset = 12345.0;
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// rSolveQE gives `count` and exactly the roots listed, in that order; outputs past the count
+// stay unwritten.
+void expectQE(double a, double b, double c, long count, std::vector<double> roots = {}) {
+    double x[2] = {kUnset, kUnset};
+    EXPECT_EQ(rSolveQE(a, b, c, &x[0], &x[1]), count) << a << " " << b << " " << c;
+    roots.resize(2, kUnset);
+    EXPECT_EQ(x[0], roots[0]);
+    EXPECT_EQ(x[1], roots[1]);
+}
+
+// cSolveQE gives `count` and the two outputs (re, im) as listed.
+void expectCQE(double a, double b, double c, long count, std::vector<double> z) {
+    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
+    EXPECT_EQ(cSolveQE(a, b, c, &x1, &x2), count) << a << " " << b << " " << c;
+    EXPECT_EQ(x1.x, z[0]);
+    EXPECT_EQ(x1.y, z[1]);
+    EXPECT_EQ(x2.x, z[2]);
+    EXPECT_EQ(x2.y, z[3]);
+}
+
+// rSolveCE gives `count` and the roots as listed, to rounding.
+void expectCE(double a, double b, double c, double d, long count, std::vector<double> roots) {
+    double x[3] = {kUnset, kUnset, kUnset};
+    EXPECT_EQ(rSolveCE(a, b, c, d, &x[0], &x[1], &x[2]), count);
+    for (std::size_t i = 0; i < roots.size(); ++i)
+        EXPECT_NEAR(x[i], roots[i], 1e-9) << i;
+}
+
+}  // namespace
+
+TEST(rSolveQE, FollowsTheCaseAnalysis) {
+    // Linear and degenerate.
+    expectQE(0, 0, 0, -1);
+    expectQE(0, 0, 5, 0);
+    expectQE(5e-16, 5e-16, 5e-16, -1);  // everything below 1e-15
+    expectQE(0, 2, -4, 1, {2});
+    // c == 0, then b == 0.
+    expectQE(2, 6, 0, 2, {0, -3});
+    expectQE(1, 0, 0, 1, {0});
+    expectQE(1, 0, -4, 2, {2, -2});
+    expectQE(1, 0, 4, 0);
+    // General: the root of larger magnitude first, not sorted.
+    expectQE(1, -3, 2, 2, {2, 1});
+    expectQE(1, 3, 2, 2, {-2, -1});
+    expectQE(1, 2, 1, 1, {-1});
+    expectQE(1, 1, 1, 0);
+    // The stable form keeps the small root accurate where the textbook one cancels.
+    expectQE(1, -1e8, 1, 2, {1e8, 1e-8});
+}
+
+TEST(rSolveQE, NaNInTheGeneralCaseThrowsThroughSign) {
+    DumpCapture dump;
+    double x1 = 0, x2 = 0;
+    EXPECT_THROW(rSolveQE(1, kNaN, 1, &x1, &x2), VMATH_WrongNumber);
+    EXPECT_EQ(dump.text(), "[\n]\n");
+    EXPECT_EQ(rSolveQE(kNaN, 1, 1, &x1, &x2), 2);  // a NaN only in a gives NaN roots
+    EXPECT_TRUE(std::isnan(x1));
+}
+
+TEST(cSolveQE, UsesTheTextbookFormulaAndClearsBothOutputs) {
+    expectCQE(1, 0, 1, 2, {0, 1, 0, -1});
+    expectCQE(2, 2, 1, 2, {-0.5, 0.5, -0.5, -0.5});
+    expectCQE(1, 2, 1, 1, {-1, 0, 0, 0});
+    expectCQE(1, -3, 2, 2, {2, 0, 1, 0});  // (s - b)/2a first
+    expectCQE(-1, 3, -2, 2, {1, 0, 2, 0});
+    expectCQE(2, 6, 0, 2, {0, 0, -3, 0});  // no special case for c == 0
+    expectCQE(0, 2, -4, 1, {2, 0, 0, 0});
+    expectCQE(0, 0, 3, 0, {0, 0, 0, 0});
+    expectCQE(0, 0, 0, -1, {0, 0, 0, 0});
+    expectCQE(kNaN, 2, -4, 1, {2, 0, 0, 0});  // a NaN a is not >= eps: the linear case
+    _complex x1, x2;
+    EXPECT_EQ(cSolveQE(1, kNaN, 1, &x1, &x2), 2);  // no throw
+    EXPECT_TRUE(std::isnan(x1.x));
+}
+
+TEST(rSolveCE, FollowsCardanosCasesInTheirRootOrder) {
+    expectCE(1, -6, 11, -6, 3, {3, 2, 1});
+    // 2x³ - 2x: phi = pi/6, so the roots come as t·cos(pi/6), -t·cos(pi/2), -t·cos(-pi/6).
+    expectCE(2, 0, -2, 0, 3, {1, 0, -1});
+    expectCE(1, 0, 0, -8, 1, {2});
+    expectCE(1, 0, 0, 8, 1, {-2});
+    expectCE(1, 0, 0, 0, 1, {0});
+    expectCE(1, -3, 3, -1, 1, {1});     // triple root
+    expectCE(1, 0, -3, 2, 2, {-2, 1});  // (x + 2)(x - 1)²
+    expectCE(-2, 0, 6, -4, 2, {-2, 1});
+    expectCE(1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1});  // tiny but non-zero: still a cubic
+}
+
+TEST(rSolveCE, ZeroLeadingCoefficientSolvesTheQuadratic) {
+    double x[3] = {kUnset, kUnset, kUnset};
+    EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x[0], &x[1], &x[2]), 2);
+    EXPECT_EQ(x[0], 2.0);
+    EXPECT_EQ(x[1], 1.0);
+    EXPECT_EQ(x[2], kUnset);
+    EXPECT_EQ(rSolveCE(-0.0, 0, 0, 0, &x[0], &x[1], &x[2]), -1);
+    EXPECT_EQ(rSolveCE(0, 0, 0, 1, &x[0], &x[1], &x[2]), 0);
+    // Non-finite coefficients give non-finite roots without throwing.
+    EXPECT_EQ(rSolveCE(1, kNaN, 0, 0, &x[0], &x[1], &x[2]), 1);
+    EXPECT_TRUE(std::isnan(x[0]));
+    EXPECT_EQ(rSolveCE(1, 0, 0, kInf, &x[0], &x[1], &x[2]), 1);
+    EXPECT_FALSE(std::isfinite(x[0]));
+}
+
+TEST(sign, SignOfEveryKindOfDouble) {
+    EXPECT_EQ(sign(-0.0), 0);
+    EXPECT_EQ(sign(0.0), 0);
+    EXPECT_EQ(sign(kInf), 1);
+    EXPECT_EQ(sign(-kInf), -1);
+    EXPECT_EQ(sign(std::numeric_limits<double>::denorm_min()), 1);
+    EXPECT_EQ(sign(-std::numeric_limits<double>::denorm_min()), -1);
+    DumpCapture dump;
+    EXPECT_THROW(sign(kNaN), VMATH_WrongNumber);
+    EXPECT_THROW(sign(std::numeric_limits<double>::signaling_NaN()), VMATH_WrongNumber);
+    EXPECT_THROW(sign(-kNaN), VMATH_Exception);
+}
+
+TEST(qsort, SortsAscendingBesideTheCLibraryQsort) {
+    double v[] = {5, -kInf, 3, kInf, -2.5, 5, 4};
+    qsort(v, 6u);  // only the first n values
+    const double sorted[] = {-kInf, -2.5, 3, 5, 5, kInf, 4};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(v[i], sorted[i]);
+    qsort(nullptr, 5);  // nothing to do
+
+    // The four-argument C function is still reached by its own arguments.
+    int ints[] = {3, 1, 2};
+    qsort(ints, 3, sizeof(int), [](const void* a, const void* b) {
+        return *static_cast<const int*>(a) - *static_cast<const int*>(b);
+    });
+    EXPECT_EQ(ints[0], 1);
+    EXPECT_EQ(ints[2], 3);
+}
