@@ -71,6 +71,11 @@ extern const Command kPointCommand;
 extern const Command kDiagCommand;
 extern const Command kSolveCommand;
 extern const Command kMatrixCommand;
+extern const Command kUnitsCommand;
+extern const Command kFormatCommand;
+extern const Command kParseCommand;
+extern const Command kConvertCommand;
+extern const Command kPaperCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

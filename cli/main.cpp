@@ -13,6 +13,11 @@ const cli::Command* const kCommands[] = {
     &cli::kDiagCommand,
     &cli::kSolveCommand,
     &cli::kMatrixCommand,
+    &cli::kUnitsCommand,
+    &cli::kFormatCommand,
+    &cli::kParseCommand,
+    &cli::kConvertCommand,
+    &cli::kPaperCommand,
     &cli::kDemoCommand,
 };
 

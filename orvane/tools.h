@@ -56,6 +56,7 @@
 #include "orvane/units/abstract_representation.h"
 #include "orvane/units/angle_representations.h"
 #include "orvane/units/area_representations.h"
+#include "orvane/units/doc_format.h"
 #include "orvane/units/feet_inch_representation.h"
 #include "orvane/units/length_representations.h"
 #include "orvane/units/scalar.h"
