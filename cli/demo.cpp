@@ -21,6 +21,7 @@ struct Section {
 
 const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
+    {"Named events", &demoEvents},
     {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
 };
 

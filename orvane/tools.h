@@ -53,6 +53,7 @@
 #include "orvane/strings/toolbox.h"
 
 // Events and signals
+#include "orvane/events/named_event.h"
 #include "orvane/events/signal.h"
 
 #endif
