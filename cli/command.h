@@ -68,6 +68,8 @@ std::string joined(const std::vector<std::string>& words);
 // The commands.
 extern const Command kEvalCommand;
 extern const Command kPointCommand;
+extern const Command kRootsCommand;
+extern const Command kMinmaxCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

@@ -21,6 +21,7 @@ struct Section {
 
 const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
+    {"Polynomials: roots and extreme values", &demoPolynomials},
 };
 
 int run(const Args& args) {

@@ -8,9 +8,8 @@
 namespace {
 
 const cli::Command* const kCommands[] = {
-    &cli::kEvalCommand,
-    &cli::kPointCommand,
-    &cli::kDemoCommand,
+    &cli::kEvalCommand,   &cli::kPointCommand, &cli::kRootsCommand,
+    &cli::kMinmaxCommand, &cli::kDemoCommand,
 };
 
 void printProgramHelp(std::FILE* out) {
