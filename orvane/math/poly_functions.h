@@ -47,7 +47,8 @@
 // - Routines built on the closed-form solvers (solveQuadratic, solveCubic, calcCubicMinMax,
 //   calcPolyMinMax, the quartic polyRoots) pass NaN on as those do: NaN results, or
 //   VMATH_WrongNumber from sign(). Laguerre, Newton, the two general polyRoots and
-//   multiplyPolynomials never throw: NaN and infinite coefficients end as −1 or as NaN values.
+//   multiplyPolynomials never throw: NaN and infinite coefficients end in −1, in a count of the
+//   roots found before the search stopped, or in NaN values.
 #ifndef ORVANE_MATH_POLY_FUNCTIONS_H
 #define ORVANE_MATH_POLY_FUNCTIONS_H
 
