@@ -23,6 +23,7 @@ const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
     {"Named events", &demoEvents},
     {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
+    {"Polynomials: roots and extreme values", &demoPolynomials},
 };
 
 int run(const Args& args) {

@@ -8,6 +8,7 @@ namespace cli {
 void demoEvaluator();
 void demoEvents();
 void demoNumerics();
+void demoPolynomials();
 
 }  // namespace cli
 

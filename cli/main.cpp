@@ -8,12 +8,8 @@
 namespace {
 
 const cli::Command* const kCommands[] = {
-    &cli::kEvalCommand,
-    &cli::kPointCommand,
-    &cli::kDiagCommand,
-    &cli::kSolveCommand,
-    &cli::kMatrixCommand,
-    &cli::kDemoCommand,
+    &cli::kEvalCommand,  &cli::kPointCommand,  &cli::kSolveCommand, &cli::kMatrixCommand,
+    &cli::kRootsCommand, &cli::kMinmaxCommand, &cli::kDiagCommand,  &cli::kDemoCommand,
 };
 
 void printProgramHelp(std::FILE* out) {
