@@ -71,6 +71,8 @@ extern const Command kPointCommand;
 extern const Command kDiagCommand;
 extern const Command kSolveCommand;
 extern const Command kMatrixCommand;
+extern const Command kRootsCommand;
+extern const Command kMinmaxCommand;
 extern const Command kUnitsCommand;
 extern const Command kFormatCommand;
 extern const Command kParseCommand;

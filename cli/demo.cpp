@@ -21,7 +21,9 @@ struct Section {
 
 const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
+    {"Named events", &demoEvents},
     {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
+    {"Polynomials: roots and extreme values", &demoPolynomials},
 };
 
 int run(const Args& args) {

@@ -6,7 +6,9 @@ namespace cli {
 
 // Each section prints to standard output.
 void demoEvaluator();
+void demoEvents();
 void demoNumerics();
+void demoPolynomials();
 
 }  // namespace cli
 

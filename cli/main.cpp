@@ -10,14 +10,16 @@ namespace {
 const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
-    &cli::kDiagCommand,
     &cli::kSolveCommand,
     &cli::kMatrixCommand,
+    &cli::kRootsCommand,
+    &cli::kMinmaxCommand,
     &cli::kUnitsCommand,
     &cli::kFormatCommand,
     &cli::kParseCommand,
     &cli::kConvertCommand,
     &cli::kPaperCommand,
+    &cli::kDiagCommand,
     &cli::kDemoCommand,
 };
 

@@ -39,11 +39,15 @@
 
 // Numerics
 #include "orvane/math/complex_number.h"
+#include "orvane/math/cubic_polynom.h"
 #include "orvane/math/equation_solvers.h"
 #include "orvane/math/integration.h"
 #include "orvane/math/interval.h"
 #include "orvane/math/math_exception.h"
 #include "orvane/math/matrix.h"
+#include "orvane/math/poly_functions.h"
+#include "orvane/math/polynom.h"
+#include "orvane/math/quadratic_polynom.h"
 #include "orvane/math/root_finding.h"
 #include "orvane/math/simple_range.h"
 #include "orvane/math/tolerances.h"
@@ -64,6 +68,7 @@
 #include "orvane/units/volume_representations.h"
 
 // Events and signals
+#include "orvane/events/named_event.h"
 #include "orvane/events/signal.h"
 
 #endif

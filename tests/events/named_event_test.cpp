@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+#include <orvane/base/di_manager.h>
+#include <orvane/base/dump_stream.h>
+#include <orvane/events/named_event.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+// A listener that records what it heard and can run an action from inside onEvent.
+class Recorder : public VSHSI_EventListenerImpl {
+public:
+    Recorder(const char* type, std::string name, std::vector<std::string>& log)
+        : VSHSI_EventListenerImpl(type), m_name(std::move(name)), m_log(&log) {}
+    Recorder(const Recorder& other) = default;
+    // Moves the handle to the other's event type; keeps this recorder's name.
+    Recorder& operator=(const Recorder& other) {
+        VSHSI_EventListenerImpl::operator=(other);
+        return *this;
+    }
+    void onEvent(const void* data) override {
+        m_log->push_back(m_name + (data != nullptr ? ":" + *static_cast<const std::string*>(data)
+                                                   : std::string()));
+        if (action) action();
+    }
+    std::function<void()> action;
+
+private:
+    std::string m_name;
+    std::vector<std::string>* m_log;
+};
+
+// What the diagnostic menu prints for a line.
+std::string menu(long line) {
+    std::ostringstream text;
+    VSYST_DumpStream stream(text);
+    EXPECT_TRUE(VSYST_DIManager::run("System", "Events", line, stream));
+    return text.str();
+}
+
+bool dumpLists(const std::string& type) {
+    return menu(0).find("Event type \"" + type + "\"\n") != std::string::npos;
+}
+
+}  // namespace
+
+TEST(VSHSI_NamedEvent, CallsListenersInConnectionOrderWithTheData) {
+    std::vector<std::string> log;
+    auto a = std::make_unique<Recorder>("T1", "A", log);
+    Recorder b("T1", "B", log);
+    Recorder other("T1-other", "X", log);
+    VSHSI_NamedEvent producer("T1");
+    const std::string payload = "p";
+    producer.DispatchEvent(&payload);
+    EXPECT_EQ(log, (std::vector<std::string>{"A:p", "B:p"}));
+    a.reset();
+    log.clear();
+    producer.DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"B"}));
+}
+
+TEST(VSHSI_NamedEvent, HandlerLivesFromFirstToLastHandle) {
+    EXPECT_FALSE(dumpLists("T2"));
+    {
+        VSHSI_NamedEvent producer("T2");
+        producer.DispatchEvent(nullptr);  // nobody listens: nothing happens
+        EXPECT_TRUE(dumpLists("T2"));
+        VSHSI_NamedEvent copy(producer);
+        VSHSI_NamedEvent assigned("T2-b");
+        assigned = producer;
+        EXPECT_FALSE(dumpLists("T2-b"));  // its only handle moved away
+    }
+    EXPECT_FALSE(dumpLists("T2"));
+
+    std::vector<std::string> log;
+    Recorder early("T2", "early", log);  // a listener before any producer
+    VSHSI_NamedEvent("T2").DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"early"}));
+}
+
+TEST(VSHSI_NamedEvent, DumpListsTypesInByteOrder) {
+    VSHSI_NamedEvent b("zz-beta"), a("zz-Alpha"), c("zz-alpha");
+    const std::string dump = menu(0);
+    EXPECT_EQ(dump.rfind("VSHSI_EventHandlerMgmt::dump BEGIN\n", 0), 0u);
+    const auto pa = dump.find("\"zz-Alpha\""), pc = dump.find("\"zz-alpha\""),
+               pb = dump.find("\"zz-beta\"");
+    EXPECT_LT(pa, pc);
+    EXPECT_LT(pc, pb);
+    EXPECT_NE(pb, std::string::npos);
+    EXPECT_EQ(dump.substr(dump.size() - 33), "VSHSI_EventHandlerMgmt::dump END\n");
+}
+
+TEST(VSHSI_NamedEvent, TracesEachStepBeforeItTakesEffect) {
+    DumpCapture dump;
+    menu(1);
+    {
+        VSHSI_NamedEvent producer("T3");
+        std::vector<std::string> log;
+        Recorder listener("T3", "L", log);
+        producer.DispatchEvent(nullptr);
+    }
+    menu(2);
+    VSHSI_NamedEvent("T3-quiet").DispatchEvent(nullptr);
+    EXPECT_EQ(dump.text(),
+              "VSHSI_EventHandler::VSHSI_EventHandler\n\tEvent type \"T3\"\n"
+              "VSHSI_EventHandler::ConnectProducer\n\tEvent type \"T3\"\n"
+              "VSHSI_EventHandler::ConnectListener\n\tEvent type \"T3\"\n"
+              "VSHSI_EventHandler::DispatchEvent\n\tFire event of type \"T3\"\n"
+              "VSHSI_EventHandler::DisconnectListener\n\tEvent type \"T3\"\n"
+              "VSHSI_EventHandler::DisconnectProducer\n\tEvent type \"T3\"\n"
+              "VSHSI_EventHandler::~VSHSI_EventHandler\n\tEvent type \"T3\"\n");
+    menu(7);  // other lines do nothing
+}
+
+TEST(VSHSI_NamedEvent, CopiedListenersAreListenersOfTheirOwn) {
+    std::vector<std::string> log;
+    Recorder a("T4", "A", log);
+    {
+        Recorder copy(a);  // connected after a, same name in the log
+        Recorder other("T4-other", "O", log);
+        other = a;  // moves to T4, behind the copy
+        VSHSI_NamedEvent("T4").DispatchEvent(nullptr);
+        EXPECT_EQ(log, (std::vector<std::string>{"A", "A", "O"}));
+        EXPECT_FALSE(dumpLists("T4-other"));
+    }
+    log.clear();
+    VSHSI_NamedEvent("T4").DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"A"}));
+}
+
+TEST(VSHSI_NamedEvent, ListenersMayDisconnectAndConnectDuringADispatch) {
+    std::vector<std::string> log;
+    auto a = std::make_unique<Recorder>("T5", "A", log);
+    auto b = std::make_unique<Recorder>("T5", "B", log);
+    auto c = std::make_unique<Recorder>("T5", "C", log);
+    std::unique_ptr<Recorder> late;
+    a->action = [&] {
+        b.reset();                                                        // a later listener goes
+        if (!late) late = std::make_unique<Recorder>("T5", "late", log);  // one comes
+    };
+    c->action = [&] { c.reset(); };  // a listener destroys itself
+    VSHSI_NamedEvent producer("T5");
+    producer.DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"A", "C"}));
+    log.clear();
+    producer.DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"A", "late"}));
+}
+
+TEST(VSHSI_NamedEvent, ProducerMayBeDestroyedDuringItsOwnDispatch) {
+    std::vector<std::string> log;
+    auto producer = std::make_unique<VSHSI_NamedEvent>("T6");
+    auto listener = std::make_unique<Recorder>("T6", "L", log);
+    listener->action = [&] {
+        producer.reset();
+        listener.reset();  // the last handle: the handler goes when the dispatch ends
+    };
+    VSHSI_NamedEvent* raw = producer.get();
+    raw->DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"L"}));
+    EXPECT_FALSE(dumpLists("T6"));
+    // A new handle of the name gets a new handler.
+    Recorder again("T6", "again", log);
+    VSHSI_NamedEvent("T6").DispatchEvent(nullptr);
+    EXPECT_EQ(log.back(), "again");
+}
+
+TEST(VSHSI_NamedEvent, NestedDispatchesAndThrowingListenersLeaveItConsistent) {
+    std::vector<std::string> log;
+    VSHSI_NamedEvent producer("T7");
+    Recorder outer("T7", "outer", log);
+    Recorder thrower("T7", "thrower", log);
+    int depth = 0;
+    bool throwNow = true;
+    outer.action = [&] {
+        if (depth++ == 0) producer.DispatchEvent(nullptr);
+    };
+    thrower.action = [&] {
+        if (throwNow) throw 42;
+    };
+    EXPECT_THROW(producer.DispatchEvent(nullptr), int);
+    EXPECT_EQ(log, (std::vector<std::string>{"outer", "outer", "thrower"}));
+    log.clear();
+    throwNow = false;
+    producer.DispatchEvent(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"outer", "thrower"}));
+}

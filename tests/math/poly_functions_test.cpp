@@ -1,0 +1,324 @@
+#include <orvane/math/math_exception.h>
+#include <orvane/math/poly_functions.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+using F = VMATH_PolyFunctions;
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+std::vector<VMATH_Complex> toComplex(std::initializer_list<double> real) {
+    std::vector<VMATH_Complex> out;
+    for (double v : real)
+        out.push_back(VMATH_Complex{v, 0.0});
+    return out;
+}
+
+void expectValues(const double* actual, std::initializer_list<double> expected, double tol) {
+    int i = 0;
+    for (double e : expected) {
+        EXPECT_NEAR(actual[i], e, tol) << "value " << i;
+        ++i;
+    }
+}
+
+// Runs work, which may end in VMATH_WrongNumber (NaN reaching sign()) but in nothing else.
+template <class Work>
+void mayThrowWrongNumber(Work work) {
+    try {
+        work();
+    } catch (const VMATH_WrongNumber&) {
+    }
+}
+
+struct Extremes {
+    double lo = kNaN, hi = kNaN, xLo = kNaN, xHi = kNaN;
+    void expect(double l, double xl, double h, double xh) const {
+        EXPECT_EQ(lo, l);
+        EXPECT_EQ(xLo, xl);
+        EXPECT_EQ(hi, h);
+        EXPECT_EQ(xHi, xh);
+    }
+};
+
+}  // namespace
+
+TEST(VMATH_PolyFunctions, SolvesLinearQuadraticAndCubicEquations) {
+    double x = 99;
+    EXPECT_EQ(F::solveLinear(2, -4, x), 1);
+    EXPECT_EQ(x, 2.0);
+    EXPECT_EQ(F::solveLinear(5e-10, 1, x), 0);  // below relTol counts as zero
+    EXPECT_EQ(F::solveLinear(0, 0, x), -1);
+    EXPECT_EQ(x, 2.0);
+    EXPECT_EQ(F::solveLinear(1e-9, 1e-9, x), 1);  // relTol itself is not zero
+    EXPECT_EQ(x, -1.0);
+
+    double x1 = 0, x2 = 0;
+    EXPECT_EQ(F::solveQuadratic(1, -3, 2, x1, x2), 2);
+    EXPECT_EQ(x1, 2.0);
+    EXPECT_EQ(x2, 1.0);
+    EXPECT_EQ(F::solveQuadratic(5e-10, 1, -1, x1, x2), 2);  // rSolveQE's zero is 1e-15
+
+    for (const VMATH_CubicPolynom& f :
+         {VMATH_CubicPolynom(1, -6, 11, -6), VMATH_CubicPolynom(1, 2, 1, 0),
+          VMATH_CubicPolynom(0, 1, -3, 2), VMATH_CubicPolynom(1, -3, 6, -4)}) {
+        double mine[3] = {0, 0, 0}, own[3] = {0, 0, 0};
+        ASSERT_EQ(F::solveCubic(f, mine), f.findRoots(own));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(mine[i], own[i]);
+    }
+}
+
+TEST(VMATH_PolyFunctions, CubicMinMaxLooksAtEndsAndCriticalPoints) {
+    const VMATH_CubicPolynom f(1, 0, -3, 0);  // x³ − 3x
+    Extremes e;
+    F::calcCubicMinMax(f, -3, 3, e.lo, e.hi, e.xLo, e.xHi);
+    e.expect(-18, -3, 18, 3);
+    F::calcCubicMinMax(f, -1.5, 1.5, e.lo, e.hi, e.xLo, e.xHi);
+    e.expect(-2, 1, 2, -1);
+    F::calcCubicMinMax(f, 1.5, -1.5, e.lo, e.hi, e.xLo, e.xHi);  // bounds in either order
+    e.expect(-2, 1, 2, -1);
+    F::calcCubicMinMax(f, 0, 0.5, e.lo, e.hi);  // no critical point inside
+    EXPECT_EQ(e.lo, f(0.5));
+    EXPECT_EQ(e.hi, 0.0);
+    // A falling line: the end values are exchanged together with their positions.
+    F::calcCubicMinMax(VMATH_CubicPolynom(0, 0, -1, 0), 0, 1, e.lo, e.hi, e.xLo, e.xHi);
+    e.expect(-1, 1, 0, 0);
+    // A constant: the derivative solver returns −1 and only the ends count.
+    F::calcCubicMinMax(VMATH_CubicPolynom(0, 0, 0, 4), -1, 1, e.lo, e.hi, e.xLo, e.xHi);
+    e.expect(4, -1, 4, 1);
+}
+
+TEST(VMATH_PolyFunctions, QuarticMinMaxAndItsCubicFallback) {
+    const VMATH_Polynom<4> p{{0, 0, -2, 0, 1}};  // x⁴ − 2x²
+    Extremes e;
+    F::calcPolyMinMax(p, -2, 2, e.lo, e.hi, e.xLo, e.xHi);
+    e.expect(-1, -1, 8, 2);  // the first of the two equal minima, ascending
+    F::calcPolyMinMax(p, -0.5, 0.5, e.lo, e.hi);
+    EXPECT_EQ(e.lo, p(0.5));
+    EXPECT_EQ(e.hi, 0.0);
+    for (double lead : {0.0, 5e-10}) {  // below relTol: the cubic x³ − 3x
+        F::calcPolyMinMax(VMATH_Polynom<4>{{0, -3, 0, 1, lead}}, -1.5, 1.5, e.lo, e.hi, e.xLo,
+                          e.xHi);
+        e.expect(-2, 1, 2, -1);
+    }
+}
+
+TEST(VMATH_PolyFunctions, LaguerImprovesOneEstimate) {
+    const std::vector<VMATH_Complex> square = toComplex({1, 0, 1});  // x² + 1
+    VMATH_Complex x{0, 0};
+    EXPECT_EQ(F::laguer(square.data(), 2, x, 1e-8, false), 0);
+    EXPECT_NEAR(x.re, 0.0, 1e-12);
+    EXPECT_NEAR(x.im, 1.0, 1e-12);
+
+    const std::vector<VMATH_Complex> cubic = toComplex({-6, 11, -6, 1});
+    x = VMATH_Complex{2.9, 0};
+    EXPECT_EQ(F::laguer(cubic.data(), 3, x, 1e-10, true), 0);
+    EXPECT_NEAR(x.re, 3.0, 1e-12);
+    EXPECT_EQ(x.im, 0.0);
+
+    x = VMATH_Complex{0.5, 0.5};
+    EXPECT_EQ(F::laguer(cubic.data(), 0, x, 1e-8, false), -1);  // no degree to work with
+    EXPECT_EQ(x.re, 0.5);
+    EXPECT_EQ(x.im, 0.5);
+    const std::vector<VMATH_Complex> bad = toComplex({kNaN, 0, 1});
+    EXPECT_EQ(F::laguer(bad.data(), 2, x, 1e-8, false), -1);  // 100 iterations, then −1
+}
+
+TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPart) {
+    VMATH_Complex z[9];
+    ASSERT_EQ(F::polyRoots(toComplex({1, 0, 1}).data(), 2, z, true), 0);
+    // Equal real parts keep the order they were found in: −i (found last) comes first.
+    EXPECT_NEAR(z[0].im, -1.0, 1e-12);
+    EXPECT_NEAR(z[1].im, 1.0, 1e-12);
+    EXPECT_NEAR(z[0].re, 0.0, 1e-12);
+
+    for (bool polish : {true, false}) {
+        ASSERT_EQ(F::polyRoots(toComplex({-6, 11, -6, 1}).data(), 3, z, polish), 0);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(z[i].re, i + 1.0, 1e-12);
+            EXPECT_EQ(z[i].im, 0.0);  // within 2e-8·|re| becomes exactly 0
+        }
+    }
+
+    // x³ − 8: at the start value 0 both p′ and p″ vanish, so the first step turns aside.
+    ASSERT_EQ(F::polyRoots(toComplex({-8, 0, 0, 1}).data(), 3, z, true), 0);
+    EXPECT_NEAR(z[0].re, -1.0, 1e-12);
+    EXPECT_NEAR(std::fabs(z[0].im), std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(z[1].im, -z[0].im, 1e-12);
+    EXPECT_NEAR(z[2].re, 2.0, 1e-12);
+    EXPECT_EQ(z[2].im, 0.0);
+
+    // Complex coefficients: (x − i)(x − 2 − i) = x² − (2 + 2i)x + (−1 + 2i).
+    const VMATH_Complex d[3] = {{-1, 2}, {-2, -2}, {1, 0}};
+    ASSERT_EQ(F::polyRoots(d, 2, z, true), 0);
+    EXPECT_NEAR(z[0].im, 1.0, 1e-12);
+    EXPECT_NEAR(z[1].re, 2.0, 1e-12);
+    EXPECT_NEAR(z[1].im, 1.0, 1e-12);
+
+    // x⁹ − 1, the highest degree taken.
+    ASSERT_EQ(F::polyRoots(toComplex({-1, 0, 0, 0, 0, 0, 0, 0, 0, 1}).data(), 9, z, false), 0);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_NEAR(Cabs(z[i]), 1.0, 1e-9);
+        EXPECT_TRUE(i == 0 || z[i - 1].re <= z[i].re);
+    }
+}
+
+TEST(VMATH_PolyFunctions, ComplexPolyRootsRefusesAndFails) {
+    std::vector<VMATH_Complex> a(11, VMATH_Complex{1, 0});
+    VMATH_Complex z[10];
+    EXPECT_EQ(F::polyRoots(a.data(), 10, z, true), -1);  // degree above 9
+    EXPECT_EQ(F::polyRoots(a.data(), 0, z, true), 0);    // a constant: nothing to find
+
+    // 0·x² + x + 1: −1 is found, then the remaining constant has no root; −1 stays.
+    z[0] = VMATH_Complex{9, 9};
+    EXPECT_EQ(F::polyRoots(toComplex({1, 1, 0}).data(), 2, z, false), -1);
+    EXPECT_EQ(z[0].re, 9.0);
+    EXPECT_NEAR(z[1].re, -1.0, 1e-12);
+}
+
+TEST(VMATH_PolyFunctions, IntervalPolyRootsFindsRealRootsInside) {
+    const double a[4] = {0, -1, 0, 1};  // x³ − x
+    double r[3];
+    for (bool polish : {true, false}) {
+        ASSERT_EQ(F::polyRoots(a, 3, r, -0.5, 2, polish), 2);
+        expectValues(r, {0, 1}, 1e-12);
+    }
+    EXPECT_EQ(F::polyRoots(a, 3, r, 2, 3, true), 0);
+    ASSERT_EQ(F::polyRoots(a, 3, r, 2, -0.5, true), 2);  // bounds in either order
+    ASSERT_EQ(F::polyRoots(a, 3, r, -5, 5, true), 3);
+    expectValues(r, {-1, 0, 1}, 1e-12);
+    ASSERT_EQ(F::polyRoots(a, 3, r, 1 + 5e-10, 4, true), 1);  // relTol outside still counts
+    EXPECT_EQ(F::polyRoots(a, 3, r, -kInf, kInf, true), 1);   // only the split-off root 0
+    EXPECT_EQ(r[0], 0.0);
+
+    // 1 ± 0.5i: a candidate (|re| ≥ |im|) but no real root, polished or not.
+    const double pair[3] = {1.25, -2, 1};
+    EXPECT_EQ(F::polyRoots(pair, 2, r, 0, 2, true), 0);
+    EXPECT_EQ(F::polyRoots(pair, 2, r, 0, 2, false), 0);
+    // 0·x² + x + 1: −1 is found, then the search on the constant fails and stops.
+    const double lead0[3] = {1, 1, 0};
+    ASSERT_EQ(F::polyRoots(lead0, 2, r, -5, 5, true), 1);
+    EXPECT_NEAR(r[0], -1.0, 1e-12);
+
+    const double big[11] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    EXPECT_EQ(F::polyRoots(big, 10, r, 0, 1, true), -1);
+    EXPECT_EQ(F::polyRoots(big, 0, r, -1, 1, true), 0);
+}
+
+TEST(VMATH_PolyFunctions, IntervalPolyRootsMergesNearDuplicates) {
+    double r[2];
+    const double close[3] = {1.000001, -2.000001, 1};  // roots 1 and 1.000001
+    ASSERT_EQ(F::polyRoots(close, 2, r, 0, 1.5, true), 1);
+    EXPECT_NEAR(r[0], 1.0000005, 6e-7);  // anywhere the value is below relTol
+
+    // Roots 1 and 1.0005: apart on a narrow interval (tolerance 1e-5 times the width 2), merged
+    // on a wide one (1e-5 times 100).
+    const double apart[3] = {1.0005, -2.0005, 1};
+    ASSERT_EQ(F::polyRoots(apart, 2, r, 0, 2, true), 2);
+    expectValues(r, {1, 1.0005}, 1e-9);
+    ASSERT_EQ(F::polyRoots(apart, 2, r, -50, 50, true), 1);
+    EXPECT_NEAR(r[0], 1.0, 1e-9);
+
+    // x²: the zero root is split off and found again by the search; one value remains.
+    const double square[3] = {0, 0, 1};
+    ASSERT_EQ(F::polyRoots(square, 2, r, -1, 1, true), 1);
+    EXPECT_EQ(r[0], 0.0);
+}
+
+TEST(VMATH_PolyFunctions, NewtonSearchSucceedsFailsAndDetectsOscillation) {
+    const VMATH_Polynom<4> p{{4, 0, -5, 0, 1}};
+    double root = 0;
+    EXPECT_EQ(F::findPolynomialRootNewton(p, 3, root, 1e-10), 1);
+    EXPECT_NEAR(root, 2.0, 1e-10);
+    // x³ − 5x from 1 jumps to −1 and back: the midpoint 0 is a root.
+    EXPECT_EQ(F::findPolynomialRootNewton(VMATH_Polynom<4>{{0, -5, 0, 1}}, 1, root, 1e-10), 1);
+    EXPECT_EQ(root, 0.0);
+    // x³ − 2x + 2 from 0 cycles 0, 1, 0: the midpoint 0.5 is not a root.
+    EXPECT_EQ(F::findPolynomialRootNewton(VMATH_Polynom<4>{{2, -2, 0, 1}}, 0, root, 1e-10), -1);
+    EXPECT_EQ(root, 0.5);
+    const VMATH_Polynom<4> none{{1, 0, 0, 0, 1}};  // x⁴ + 1 has no real root
+    EXPECT_EQ(F::findPolynomialRootNewton(none, 0.7, root, 1e-10), -1);
+    EXPECT_EQ(F::findPolynomialRootNewton(none, 0, root, 1e-10), -1);  // p′(0) = 0
+
+    VMATH_Polynom<9> p9{{-512, 0, 0, 0, 0, 0, 0, 0, 0, 1}};
+    EXPECT_EQ(F::findPolynomialRootNewton(p9, 3, root, 1e-9), 1);
+    EXPECT_NEAR(root, 2.0, 1e-12);
+}
+
+TEST(VMATH_PolyFunctions, QuarticPolyRootsReportsCrossingsOnly) {
+    double r[4];
+    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{4, 0, -5, 0, 1}}, r), 4);
+    expectValues(r, {-2, -1, 1, 2}, 1e-9);
+    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-4, 0, 5, 0, -1}}, r), 4);  // opening downwards
+    expectValues(r, {-2, -1, 1, 2}, 1e-9);
+    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{1, 0, 0, 0, 1}}, r), 0);   // x⁴ + 1
+    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{1, 0, -2, 0, 1}}, r), 0);  // (x² − 1)²
+    // (x − 1)²(x + 2)(x − 3): the double root 1 only touches zero.
+    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-6, 11, -3, -3, 1}}, r), 2);
+    expectValues(r, {-2, 3}, 1e-9);
+}
+
+TEST(VMATH_PolyFunctions, QuarticPolyRootsFallsBackAndFails) {
+    double r[4];
+    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-6, 11, -6, 1, 5e-10}}, r), 3);  // the cubic
+    expectValues(r, {1, 2, 3}, 1e-12);
+    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{2, -3, 1}}, r), 2);  // the unsorted quadratic
+    expectValues(r, {2, 1}, 0);
+    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{}, r), -1);  // the zero polynomial
+    // x⁴ − 3e12: near ±1316 the value cannot get within the Newton tolerance 1e-10.
+    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{-3e12, 0, 0, 0, 1}}, r), -1);
+}
+
+TEST(VMATH_PolyFunctions, MultipliesCoefficientArrays) {
+    const double a[2] = {1, 1}, b[2] = {1, -1};
+    double r[3];
+    F::multiplyPolynomials(a, 1, b, 1, r);
+    expectValues(r, {1, 0, -1}, 0);
+    const double c[3] = {2, 3, 5}, seven[1] = {7};
+    F::multiplyPolynomials(c, 2, seven, 0, r);
+    expectValues(r, {14, 21, 35}, 0);
+    // In place: (1 + 2x)(3 + x + x²) into the first factor's storage.
+    double inPlace[4] = {1, 2, 0, 0};
+    const double q[3] = {3, 1, 1};
+    F::multiplyPolynomials(inPlace, 1, q, 2, inPlace);
+    expectValues(inPlace, {3, 7, 3, 2}, 0);
+}
+
+TEST(VMATH_PolyFunctions, EveryRoutineStopsOnNonFiniteCoefficients) {
+    DumpCapture dump;  // sign() announces the exceptions it throws
+    for (double v : {kNaN, kInf, -kInf}) {
+        for (int at = 0; at < 5; ++at) {
+            VMATH_Polynom<4> p{{1, -2, 3, -4, 5}};
+            p[at] = v;
+            std::vector<VMATH_Complex> ca = toComplex({p[0], p[1], p[2], p[3], p[4]});
+            double r[4], lo, hi, root;
+            VMATH_Complex z[4];
+            EXPECT_EQ(F::polyRoots(ca.data(), 4, z, true), -1) << v << " at " << at;
+            const long n = F::polyRoots(p.coef, 4, r, -10, 10, true);
+            EXPECT_TRUE(n >= 0 && n <= 4);
+            F::findPolynomialRootNewton(p, 0.5, root, 1e-10);
+            mayThrowWrongNumber([&] {
+                const long k = F::polyRoots(p, r);
+                EXPECT_TRUE(k >= -1 && k <= 4);
+            });
+            mayThrowWrongNumber([&] { F::calcPolyMinMax(p, -1, 1, lo, hi); });
+            mayThrowWrongNumber([&] {
+                F::calcCubicMinMax(VMATH_CubicPolynom(p[3], p[2], p[1], p[0]), -1, 1, lo, hi);
+            });
+        }
+    }
+    double r[3];
+    const double odd[4] = {0, -1, 0, 1};
+    EXPECT_EQ(F::polyRoots(odd, 3, r, kNaN, 1, true), 0);
+}

@@ -1,0 +1,73 @@
+#include <orvane/math/math_exception.h>
+#include <orvane/math/quadratic_polynom.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "support/dump_capture.h"
+
+namespace {
+
+void expectCoefficients(const VMATH_QuadraticPolynom& q, double a, double b, double c) {
+    EXPECT_EQ(q.a, a);
+    EXPECT_EQ(q.b, b);
+    EXPECT_EQ(q.c, c);
+}
+
+}  // namespace
+
+TEST(VMATH_QuadraticPolynom, EvaluatesWithDerivatives) {
+    const VMATH_QuadraticPolynom q(1, -3, 2);
+    EXPECT_EQ(q.calcValue(0.5), 0.75);
+    EXPECT_EQ(q(3.0), 2.0);
+    EXPECT_EQ(q.firstDerivation(1.0), -1.0);
+    EXPECT_EQ(q.calcSecondDer(1e6), 2.0);  // the argument is not used
+    EXPECT_EQ(q.calcSecondDer(-4.0), 2.0);
+    expectCoefficients(VMATH_QuadraticPolynom(), 0, 0, 0);
+}
+
+TEST(VMATH_QuadraticPolynom, ArithmeticIsCoefficientWise) {
+    VMATH_QuadraticPolynom q(1, 2, 3);
+    const VMATH_QuadraticPolynom r(4, 5, 6);
+    expectCoefficients(q + r, 5, 7, 9);
+    expectCoefficients(q - r, -3, -3, -3);
+    expectCoefficients(-q, -1, -2, -3);
+    expectCoefficients(q + 10.0, 1, 2, 13);  // only c moves
+    expectCoefficients(q * 2.0, 2, 4, 6);
+    VMATH_QuadraticPolynom& self = (q += r);
+    EXPECT_EQ(&self, &q);
+    expectCoefficients(q, 5, 7, 9);
+    expectCoefficients(r, 4, 5, 6);
+}
+
+TEST(VMATH_QuadraticPolynom, ProductIsAQuarticInAscendingOrder) {
+    const VMATH_Polynom<4> p = VMATH_QuadraticPolynom(1, 2, 3) * VMATH_QuadraticPolynom(1, 0, -1);
+    const double expected[5] = {-3, -2, 2, 2, 1};
+    for (int i = 0; i <= 4; ++i)
+        EXPECT_EQ(p[i], expected[i]) << "x^" << i;
+    const VMATH_Polynom<4> s = VMATH_QuadraticPolynom(2, 3, 5) * VMATH_QuadraticPolynom(7, 11, 13);
+    const double e2[5] = {65, 5 * 11 + 3 * 13, 2 * 13 + 5 * 7 + 3 * 11, 2 * 11 + 3 * 7, 14};
+    for (int i = 0; i <= 4; ++i)
+        EXPECT_EQ(s[i], e2[i]) << "x^" << i;
+}
+
+TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
+    double x[2] = {99, 99};
+    EXPECT_EQ(VMATH_QuadraticPolynom(1, -3, 2).findRoots(x), 2);
+    EXPECT_EQ(x[0], 2.0);  // larger magnitude first, not sorted
+    EXPECT_EQ(x[1], 1.0);
+    EXPECT_EQ(VMATH_QuadraticPolynom(1, 2, 1).findRoots(x), 1);
+    EXPECT_EQ(x[0], -1.0);
+    EXPECT_EQ(VMATH_QuadraticPolynom(1, 0, 4).findRoots(x), 0);
+    EXPECT_EQ(VMATH_QuadraticPolynom(0, 0, 0).findRoots(x), -1);
+    // rSolveQE's zero is 1e-15, not relTol: a leading 5e-10 still makes a quadratic.
+    EXPECT_EQ(VMATH_QuadraticPolynom(5e-10, 1, -1).findRoots(x), 2);
+
+    DumpCapture dump;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(VMATH_QuadraticPolynom(1, nan, 1).findRoots(x), VMATH_WrongNumber);
+    EXPECT_EQ(VMATH_QuadraticPolynom(nan, 1, 1).findRoots(x), 2);
+    EXPECT_TRUE(std::isnan(x[0]));
+}
