@@ -78,6 +78,7 @@ extern const Command kFormatCommand;
 extern const Command kParseCommand;
 extern const Command kConvertCommand;
 extern const Command kPaperCommand;
+extern const Command kCurrentCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

@@ -24,6 +24,7 @@ const Section kSections[] = {
     {"Named events", &demoEvents},
     {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
     {"Polynomials: roots and extreme values", &demoPolynomials},
+    {"Units: lengths, angles and areas as the user sees and types them", &demoUnits},
 };
 
 int run(const Args& args) {

@@ -9,6 +9,7 @@ void demoEvaluator();
 void demoEvents();
 void demoNumerics();
 void demoPolynomials();
+void demoUnits();
 
 }  // namespace cli
 

@@ -18,6 +18,7 @@ const cli::Command* const kCommands[] = {
     &cli::kFormatCommand,
     &cli::kParseCommand,
     &cli::kConvertCommand,
+    &cli::kCurrentCommand,
     &cli::kPaperCommand,
     &cli::kDiagCommand,
     &cli::kDemoCommand,

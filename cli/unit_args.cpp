@@ -144,6 +144,14 @@ std::string displayText(const V_STRING& text) {
     return out;
 }
 
+std::string padded(const std::string& text, std::size_t width) {
+    std::size_t columns = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++columns;
+    }
+    return columns < width ? text + std::string(width - columns, ' ') : text;
+}
+
 void loadCurrentUnits() {
     VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
     for (const UnitKind& kind : unitKinds()) {

@@ -3,6 +3,7 @@
 #ifndef ORVANE_CLI_UNIT_ARGS_H
 #define ORVANE_CLI_UNIT_ARGS_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ const VLOCN_AbstractRepresentation* currentUnit(const UnitKind& kind);
 
 // A unit text (code page 850) as UTF-8, so that superscripts show on a terminal.
 std::string displayText(const V_STRING& text);
+
+// Pads UTF-8 `text` with blanks to `width` columns, counting each character once.
+std::string padded(const std::string& text, std::size_t width);
 
 // What an application does at start: reads the stored number of every kind's current
 // representation from the registry and passes it to the kind's setFromRegistry.

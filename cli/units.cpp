@@ -21,15 +21,6 @@ const char kUsageText[] =
     "Internal values are millimetres, square and cubic millimetres and radians; 'format' shows\n"
     "them in a unit, 'parse' reads typed text back, 'convert' does both.\n";
 
-// Pads `text` to `width` columns, counting each UTF-8 character once.
-std::string padded(const std::string& text, std::size_t width) {
-    std::size_t columns = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++columns;
-    }
-    return columns < width ? text + std::string(width - columns, ' ') : text;
-}
-
 int run(const Args& args) {
     if (!args.positional.empty()) return usageError("units", "takes no arguments");
     loadCurrentUnits();

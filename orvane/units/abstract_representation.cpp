@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "orvane/base/registry_key.h"
+#include "orvane/events/named_event.h"
 #include "orvane/strings/toolbox.h"
 
 namespace {
@@ -36,6 +38,20 @@ V_STRING VLOCN_AbstractRepresentation::getUnitDescriptionComposed() const {
 bool VLOCN_AbstractRepresentation::isActualRep() const {
     const VLOCN_AbstractRepresentation* current = getCurrent();
     return current != nullptr && current->getUnitRegistryNumber() == getUnitRegistryNumber();
+}
+
+void VLOCN_AbstractRepresentation::setAsActualRep() const {
+    const VLOCN_AbstractRepresentation* current = getCurrent();
+    if (current != nullptr && current->getUnitRegistryNumber() == getUnitRegistryNumber()) return;
+    if (const char* valueName = getRegistryValueName()) {
+        VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
+        key.setIntValue(valueName, getUnitRegistryNumber());
+    }
+    setCurrent(this);
+    if (const char* eventName = getEventName()) {
+        const VSHSI_NamedEvent event(eventName);
+        event.DispatchEvent(nullptr);
+    }
 }
 
 V_STRING VLOCN_AbstractRepresentation::string(double value) {

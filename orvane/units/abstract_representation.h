@@ -23,6 +23,10 @@
 // - `setAsActualRep()` while the kind has no current representation yet makes this
 //   representation current like any other change: it writes the registry value and fires the
 //   kind's event once.
+// - `setAsActualRep()` skips the registry write when the registry value name is null and the
+//   event when the event name is null (only a representation of the caller's own can have such
+//   names). A failed registry write is not reported. An exception thrown by a listener passes
+//   through; the change is made by then.
 // - `string(value, precision)` trims trailing zeros only from a text that holds a decimal point,
 //   so a precision of 0 keeps "10" whole; a negative precision counts as 0. Both formatting
 //   functions build their text in a buffer as large as the value needs (infinities and NaN give
@@ -65,6 +69,11 @@ public:
     V_STRING getUnitDescriptionComposed() const;
     // True when this representation is the current one of its kind.
     bool isActualRep() const;
+    // Makes this representation the current one of its kind: stores its registry number under the
+    // kind's registry value (standard key 8), then fires the kind's named event with a null data
+    // pointer; listeners already see the new current representation. Does nothing when this
+    // representation is current already.
+    void setAsActualRep() const;
 
 protected:
     // The kind's current representation (may be null).

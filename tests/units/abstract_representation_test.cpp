@@ -1,11 +1,22 @@
 #include <gtest/gtest.h>
+#include <orvane/base/registry_key.h>
+#include <orvane/events/named_event.h>
 #include <orvane/units/abstract_representation.h>
+#include <orvane/units/angle_representations.h>
 #include <orvane/units/area_representations.h>
+#include <orvane/units/feet_inch_representation.h>
 #include <orvane/units/length_representations.h>
+#include <orvane/units/scalar.h>
+#include <orvane/units/volume_representations.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
+
+#include "support/dump_capture.h"
+#include "support/temp_registry.h"
 
 namespace {
 
@@ -31,6 +42,35 @@ private:
     }
     V_STRING m_text;
 };
+
+// Hears one kind's change event and notes the current representation at each call.
+class ChangeListener : public VSHSI_EventListenerImpl {
+public:
+    ChangeListener(const char* event, const VLOCN_AbstractRepresentation* (*current)())
+        : VSHSI_EventListenerImpl(event), m_current(current) {}
+    void onEvent(const void* data) override {
+        EXPECT_EQ(data, nullptr);
+        heard.push_back(m_current());
+    }
+    std::vector<const VLOCN_AbstractRepresentation*> heard;
+
+private:
+    const VLOCN_AbstractRepresentation* (*m_current)();
+};
+
+const VLOCN_AbstractRepresentation* currentAngle() {
+    return VLOCN_BaseAngleClass::getActual();
+}
+const VLOCN_AbstractRepresentation* currentLength() {
+    return VLOCN_BaseLengthClass::getActual();
+}
+
+long stored(const char* name) {
+    VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
+    bool found = false;
+    const long value = key.getIntValue(name, found);
+    return found ? value : -1;
+}
 
 std::string str(const V_STRING& s) {
     return s.str();
@@ -98,4 +138,84 @@ TEST(VLOCN_AbstractRepresentation, IsActualRepComparesRegistryNumbers) {
     EXPECT_TRUE(VLOCN_MillimeterConversion::thisRepresentation()->isActualRep());
     EXPECT_FALSE(VLOCN_CentimeterConversion::thisRepresentation()->isActualRep());
     VLOCN_BaseLengthClass::setFromRegistry(204);
+}
+
+TEST(VLOCN_AbstractRepresentation, SetAsActualRepStoresAndAnnouncesAChangeOnce) {
+    TempRegistry reg;
+    ChangeListener angles("AngleUnitChanged", &currentAngle);
+    ChangeListener lengths("LengthUnitChanged", &currentLength);
+    VLOCN_AngleRad::setAsActual();  // no registry write, no event
+
+    VLOCN_AngleDeg::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(stored("AngleSettings"), 102);
+    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation());
+    ASSERT_EQ(angles.heard.size(), 1u);
+    EXPECT_EQ(angles.heard[0], VLOCN_AngleDeg::thisRepresentation());  // already current
+    EXPECT_TRUE(lengths.heard.empty());
+
+    // Again: nothing is written, nothing fired.
+    VSYST_RegistryKey(VSYST_RegistryStandardKey::ApplicationSettings, false)
+        .setIntValue("AngleSettings", 7);
+    VLOCN_AngleDeg::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(stored("AngleSettings"), 7);
+    EXPECT_EQ(angles.heard.size(), 1u);
+
+    VLOCN_AngleGon::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(stored("AngleSettings"), 103);
+    EXPECT_EQ(angles.heard.size(), 2u);
+    EXPECT_EQ(stored("LengthSettings"), -1);
+    VLOCN_AngleDeg::setAsActual();
+}
+
+TEST(VLOCN_AbstractRepresentation, SetAsActualRepUsesEachKindsNames) {
+    TempRegistry reg;
+    ChangeListener areas("AreaUnitChanged", &currentLength);
+    ChangeListener volumes("VolumeUnitChanged", &currentLength);
+    VLOCN_QuadratMeter::setAsActual();
+    VLOCN_KubikMeter::setAsActual();
+    VLOCN_SquareFeet::thisRepresentation()->setAsActualRep();
+    VLOCN_KubikCentimeter::thisRepresentation()->setAsActualRep();
+    VLOCN_FeetInchRepresentation::setAsActual();
+    VLOCN_InchConversion::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(stored("AreaSettings"), 307);
+    EXPECT_EQ(stored("VolumeSettings"), 402);
+    EXPECT_EQ(stored("LengthSettings"), 207);
+    EXPECT_EQ(areas.heard.size(), 1u);
+    EXPECT_EQ(volumes.heard.size(), 1u);
+    EXPECT_TRUE(VLOCN_SquareFeet::thisRepresentation()->isActualRep());
+    VLOCN_BaseAreaClass::setFromRegistry(304);
+    VLOCN_BaseVolumeClass::setFromRegistry(404);
+    VLOCN_BaseLengthClass::setFromRegistry(204);
+}
+
+TEST(VLOCN_AbstractRepresentation, SetAsActualRepWithoutCurrentMakesItCurrent) {
+    TempRegistry reg;
+    ChangeListener lengths("LengthUnitChanged", &currentLength);
+    ProbeLength::store(nullptr);
+    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_MillimeterConversion::thisRepresentation());
+    EXPECT_EQ(stored("LengthSettings"), 201);
+    ASSERT_EQ(lengths.heard.size(), 1u);
+    EXPECT_EQ(lengths.heard[0], VLOCN_MillimeterConversion::thisRepresentation());
+    VLOCN_BaseLengthClass::setFromRegistry(204);
+}
+
+TEST(VLOCN_AbstractRepresentation, SetAsActualRepChangesEvenWhenTheRegistryCannotBeWritten) {
+    TempRegistry reg;
+    setenv("ORVANE_REGISTRY", reg.dir().c_str(), 1);  // a folder: every write fails
+    ChangeListener lengths("LengthUnitChanged", &currentLength);
+    VLOCN_MeterConversion::setAsActual();
+    DumpCapture dump;  // the registry's own report of the unreadable file
+    VLOCN_KilometerConversion::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_KilometerConversion::thisRepresentation());
+    EXPECT_EQ(lengths.heard.size(), 1u);
+    VLOCN_MeterConversion::setAsActual();
+}
+
+TEST(VLOCN_AbstractRepresentation, ScalarNeverChangesOrWrites) {
+    TempRegistry reg;
+    const VLOCN_Scalar* s = VLOCN_Scalar::thisRepresentation();
+    s->setAsActualRep();
+    EXPECT_TRUE(s->isActualRep());
+    EXPECT_EQ(reg.contents(), "");
 }
