@@ -55,6 +55,8 @@ private:
     static const VLOCN_BaseAngleClass* s_angleRepPtr;
 };
 
+// Each concrete angle class has the same members; see the table above for its figures.
+// setAsActual() makes it current without registry write or event.
 class ORVANE_API VLOCN_AngleRad final : public VLOCN_BaseAngleClass {
 public:
     static const VLOCN_AngleRad* thisRepresentation();

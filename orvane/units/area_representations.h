@@ -7,15 +7,15 @@
 //   VLOCN_SquareFeet::thisRepresentation()->getUnitDescriptionComposed();
 //                                                                  // "square feet [sq.ft.]"
 //
-// | class                   | registry | short, long text        | display per mm2        |
-// decimals | | VLOCN_QuadratMillimeter | 301      | mm2                     | 1 | 3        | |
-// VLOCN_QuadratCentimeter | 302      | cm2                     | 0.01                   | 3 | |
-// VLOCN_QuadratDecimeter  | 303      | dm2                     | 0.0001                 | 3 | |
-// VLOCN_QuadratMeter      | 304      | m2                      | 1e-6                   | 4 | |
-// VLOCN_QuadratKilometer  | 305      | km2                     | 1e-12                  | 6 | |
-// VLOCN_SquareInch        | 306      | sq.in., sqare inch      | 0.0015500031000062     | 5 | |
-// VLOCN_SquareFeet        | 307      | sq.ft., square feet     | 1.0763910416709721e-5  | 6 | |
-// VLOCN_SquareYard        | 308      | sq.yd., square yard     | 1.1959900463010804e-6  | 6 |
+// | class                   | registry | short, long text    | display per mm2       | decimals |
+// | VLOCN_QuadratMillimeter | 301      | mm2                 | 1                     | 3        |
+// | VLOCN_QuadratCentimeter | 302      | cm2                 | 0.01                  | 3        |
+// | VLOCN_QuadratDecimeter  | 303      | dm2                 | 0.0001                | 3        |
+// | VLOCN_QuadratMeter      | 304      | m2                  | 1e-6                  | 4        |
+// | VLOCN_QuadratKilometer  | 305      | km2                 | 1e-12                 | 6        |
+// | VLOCN_SquareInch        | 306      | sq.in., sqare inch  | 0.0015500031000062    | 5        |
+// | VLOCN_SquareFeet        | 307      | sq.ft., square feet | 1.0763910416709721e-5 | 6        |
+// | VLOCN_SquareYard        | 308      | sq.yd., square yard | 1.1959900463010804e-6 | 6        |
 //
 // The metric texts end in the superscript two of code page 850, the byte 0xFD ("mm\xFD"). Trailing
 // zeros are trimmed, and values below 0.01 in the display unit get three more decimals. Typed text
@@ -57,6 +57,8 @@ private:
     static const VLOCN_BaseAreaClass* s_areaRepPtr;
 };
 
+// Each concrete area class has the same members; see the table above for its figures.
+// setAsActual() makes it current without registry write or event.
 class ORVANE_API VLOCN_QuadratMillimeter final : public VLOCN_BaseAreaClass {
 public:
     static const VLOCN_QuadratMillimeter* thisRepresentation();

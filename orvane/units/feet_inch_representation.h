@@ -24,8 +24,9 @@
 // Rejected by this notation: 5'3 1/2", 3-1/2", a denominator 0 (1/0"), and every text whose last
 // character (blanks aside) is no inch or feet mark. Such a text is then read as an expression in
 // inches ("12" is 304.8 mm, "2*6" too); if that fails too, asFloat returns false and `value` holds
-// whatever the evaluator left in it. Digits run together: 31/2" is 31/2 inches. Numbers are read
-// as 32-bit unsigned values and wrap beyond 4294967295.
+// whatever the evaluator left in it; so 3-1/2" reads as 3 - 1/2 inches, which is 3 (whole numbers
+// divide as integers). Digits run together: 31/2" is 31/2 inches. Numbers are read as 32-bit
+// unsigned values and wrap beyond 4294967295.
 //
 // Choices:
 // - Feet are printed as an unsigned number ("%u"), which reads like "%d" for every value up to

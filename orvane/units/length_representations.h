@@ -8,16 +8,16 @@
 //   double mm;
 //   VLOCN_MilesConversion::thisRepresentation()->asFloat("2.5", mm);   // true, 4023360
 //
-// | class                        | registry | text    | display per mm        | shown with | |
-// VLOCN_MillimeterConversion   | 201      | mm      | 1                     | 3 decimals          |
-// | VLOCN_CentimeterConversion   | 202      | cm      | 0.1                   | 4 decimals | |
-// VLOCN_DecimeterConversion    | 203      | dm      | 0.01                  | 3 decimals          |
-// | VLOCN_MeterConversion        | 204      | m       | 0.001                 | 4 decimals | |
-// VLOCN_KilometerConversion    | 205      | km      | 1e-6                  | 6 decimals          |
-// | VLOCN_FeetInchRepresentation | 206      | ft./in. | see feet_inch_representation.h | |
-// VLOCN_InchConversion         | 207      | in.     | 0.03937007874015748   | 9 significant       |
-// | VLOCN_FeetConversion         | 208      | ft.     | 0.0032808398950131233 | 9 significant | |
-// VLOCN_MilesConversion        | 209      | mi.     | 6.21371192237334e-7   | 9 significant       |
+// | class                        | registry | text    | display per mm        | shown with    |
+// | VLOCN_MillimeterConversion   | 201      | mm      | 1                     | 3 decimals    |
+// | VLOCN_CentimeterConversion   | 202      | cm      | 0.1                   | 4 decimals    |
+// | VLOCN_DecimeterConversion    | 203      | dm      | 0.01                  | 3 decimals    |
+// | VLOCN_MeterConversion        | 204      | m       | 0.001                 | 4 decimals    |
+// | VLOCN_KilometerConversion    | 205      | km      | 1e-6                  | 6 decimals    |
+// | VLOCN_FeetInchRepresentation | 206      | ft./in. | see feet_inch_representation.h        |
+// | VLOCN_InchConversion         | 207      | in.     | 0.03937007874015748   | 9 significant |
+// | VLOCN_FeetConversion         | 208      | ft.     | 0.0032808398950131233 | 9 significant |
+// | VLOCN_MilesConversion        | 209      | mi.     | 6.21371192237334e-7   | 9 significant |
 //
 // Trailing zeros are trimmed ("1000 mm" in metres is "1"); values below 0.01 in the display unit
 // get three more decimals (5 mm in metres is "0.005"). Typed text is an arithmetic expression in
@@ -61,10 +61,10 @@ private:
 };
 
 // Each concrete length class has the same members; see the table above for its figures.
+// setAsActual() makes it current without registry write or event.
 class ORVANE_API VLOCN_MillimeterConversion final : public VLOCN_BaseLengthClass {
 public:
     static const VLOCN_MillimeterConversion* thisRepresentation();
-    // Makes this representation current, without registry write or event.
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
     static long getUnitRegistryNumberStatic();

@@ -50,6 +50,8 @@ private:
     static const VLOCN_BaseVolumeClass* s_volumeRepPtr;
 };
 
+// Each concrete volume class has the same members; see the table above for its figures.
+// setAsActual() makes it current without registry write or event.
 class ORVANE_API VLOCN_KubikMillimeter final : public VLOCN_BaseVolumeClass {
 public:
     static const VLOCN_KubikMillimeter* thisRepresentation();
