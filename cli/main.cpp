@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command.h"
+#include "version.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ const cli::Command* const kCommands[] = {
 void printProgramHelp(std::FILE* out) {
     std::fprintf(out,
                  "Usage: orvane-tools COMMAND [ARGS...]\n"
-                 "       orvane-tools COMMAND --help\n\n"
+                 "       orvane-tools COMMAND --help\n"
+                 "       orvane-tools --version\n\n"
                  "Commands:\n");
     for (const cli::Command* command : kCommands) {
         std::fprintf(out, "  %-10s %s\n", command->name, command->summary);
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
         return cli::kUsage;
     }
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::printf("orvane-tools %s\n", cli::kVersion);
+        return cli::kOk;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         printProgramHelp(stdout);
         return cli::kOk;

@@ -12,6 +12,7 @@ need_file() { [ -e "$1" ] || packages+=("$2"); }
 need_cmd cmake cmake
 need_cmd g++ g++
 need_cmd make make
+need_cmd pkg-config pkg-config
 need_cmd ninja ninja-build
 need_file /usr/include/gtest/gtest.h libgtest-dev
 need_file /usr/include/gmock/gmock.h libgmock-dev

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <orvane/base/appl_init_exit.h>
 #include <orvane/base/di_manager.h>
 #include <orvane/base/dump_stream.h>
 #include <orvane/events/named_event.h>
@@ -190,4 +191,21 @@ TEST(VSHSI_NamedEvent, NestedDispatchesAndThrowingListenersLeaveItConsistent) {
     throwNow = false;
     producer.DispatchEvent(nullptr);
     EXPECT_EQ(log, (std::vector<std::string>{"outer", "thrower"}));
+}
+
+TEST(VSHSI_NamedEvent, HandlesOutsideTheModulesLifetimeAreInertAndSafe) {
+    std::vector<std::string> log;
+    auto survivor = std::make_unique<Recorder>("T8", "survivor", log);
+    auto producer = std::make_unique<VSHSI_NamedEvent>("T8");
+    VSYST_ApplInitExit::shutDown();  // the registry goes; the handler lives on for its handles
+    {
+        Recorder inert("T8", "inert", log);  // no registry: belongs to no handler
+        VSHSI_NamedEvent("T8").DispatchEvent(nullptr);
+        producer->DispatchEvent(nullptr);  // the old handler still reaches its listener
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"survivor"}));
+    survivor.reset();
+    producer.reset();  // the orphaned handler goes with its last handle
+    VSYST_ApplInitExit::startUp();
+    EXPECT_EQ(menu(0), "VSHSI_EventHandlerMgmt::dump BEGIN\nVSHSI_EventHandlerMgmt::dump END\n");
 }
