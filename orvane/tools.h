@@ -19,7 +19,11 @@
 #include "orvane/base/v_string.h"
 
 // Strings and text
+#include "orvane/strings/abstract_parser.h"
+#include "orvane/strings/css_cursor.h"
 #include "orvane/strings/eval_value.h"
+#include "orvane/strings/html_encode.h"
+#include "orvane/strings/match.h"
 #include "orvane/strings/toolbox.h"
 
 #endif
