@@ -37,7 +37,7 @@
 #include "orvane/base/v_string.h"
 
 // What `parseKeyword` does with the character that ended a word or number.
-enum VTEXT_KeywordParsingMode {
+enum VTEXT_KeywordParsingMode : int {
     SkipBlank = 0,      // consumes it if it is a blank (any value other than 1 acts the same)
     KeepDelimiter = 1,  // leaves it for the next read
 };

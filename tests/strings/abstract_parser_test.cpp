@@ -64,6 +64,10 @@ TEST(VTEXT_AbstractParser, ReadsAWordWithItsNumber) {
     EXPECT_EQ(t.number, 12);
     EXPECT_EQ(keep.getCharacter(), ' ');
 
+    TokenReader other(text);  // any mode but KeepDelimiter skips the blank
+    other.token(static_cast<VTEXT_KeywordParsingMode>(7));
+    EXPECT_EQ(other.getCharacter(), 'x');
+
     const V_STRING signed_("dx-5;dy-2147483648");
     TokenReader reader(signed_);
     t = reader.token(SkipBlank);
