@@ -68,6 +68,9 @@ std::string joined(const std::vector<std::string>& words);
 // The commands.
 extern const Command kEvalCommand;
 extern const Command kPointCommand;
+extern const Command kGrepCommand;
+extern const Command kHtmlCommand;
+extern const Command kSplitCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

@@ -6,6 +6,7 @@ namespace cli {
 
 // Each section prints to standard output.
 void demoEvaluator();
+void demoText();
 
 }  // namespace cli
 

@@ -10,6 +10,9 @@ namespace {
 const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
+    &cli::kGrepCommand,
+    &cli::kHtmlCommand,
+    &cli::kSplitCommand,
     &cli::kDemoCommand,
 };
 
