@@ -21,9 +21,10 @@
 // - `next` on an invalid cursor starts again with the first item (it positions just after the
 //   invalid end, which is before the text).
 // - Indices are 32-bit: a text longer than 2147483646 characters is walked only up to that length.
-// - With `skipSeparators`, a text that ends in separators after the last item gives one more item
-//   that is empty (";;" gives one empty item), though `isEmptyString` is false for it: its end
-//   lies one past the end of the text.
+// - With `skipSeparators`, a run of separators that ends the text gives one last, empty item,
+//   unless it is a single separator after an item: ";", ";;" and "a;;" end with an empty item,
+//   "a;" does not. `isEmptyString` is false for that item (its end lies one past the text), but
+//   `getString` gives "".
 #ifndef ORVANE_STRINGS_CSS_CURSOR_H
 #define ORVANE_STRINGS_CSS_CURSOR_H
 

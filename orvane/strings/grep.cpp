@@ -423,38 +423,44 @@ private:
 };
 
 // The queue of the matcher: state numbers and the scan marker. `push` adds at the front (taken
-// next), `put` at the back. It grows when full.
+// next), `put` at the back. A ring buffer whose capacity is a power of two; it doubles when full.
 class VSTRI_Deque {
 public:
-    explicit VSTRI_Deque(std::size_t capacity) : m_items(capacity < 4 ? 4 : capacity) {}
+    explicit VSTRI_Deque(std::size_t capacity) {
+        std::size_t size = 4;
+        while (size < capacity)
+            size *= 2;
+        m_items.resize(size);
+    }
 
     void clear() { m_first = m_count = 0; }
     std::size_t size() const { return m_count; }
-    std::uint32_t back() const { return m_items[(m_first + m_count - 1) % m_items.size()]; }
+    std::uint32_t back() const { return m_items[(m_first + m_count - 1) & mask()]; }
     void push(std::uint32_t n) {
         grow();
-        m_first = (m_first + m_items.size() - 1) % m_items.size();
+        m_first = (m_first - 1) & mask();
         m_items[m_first] = n;
         ++m_count;
     }
     void put(std::uint32_t n) {
         grow();
-        m_items[(m_first + m_count) % m_items.size()] = n;
+        m_items[(m_first + m_count) & mask()] = n;
         ++m_count;
     }
     std::uint32_t pop() {
         const std::uint32_t n = m_items[m_first];
-        m_first = (m_first + 1) % m_items.size();
+        m_first = (m_first + 1) & mask();
         --m_count;
         return n;
     }
 
 private:
+    std::size_t mask() const { return m_items.size() - 1; }
     void grow() {
         if (m_count < m_items.size()) return;
         std::vector<std::uint32_t> larger(m_items.size() * 2);
         for (std::size_t i = 0; i < m_count; ++i)
-            larger[i] = m_items[(m_first + i) % m_items.size()];
+            larger[i] = m_items[(m_first + i) & mask()];
         m_items.swap(larger);
         m_first = 0;
     }
@@ -499,6 +505,7 @@ bool isOneOne(const VSTRI_Tripel& t) {
 std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::uint32_t length,
                       std::uint32_t p, bool& beginSeen, bool& endSeen, Scratch& scratch) {
     const std::uint32_t size = static_cast<std::uint32_t>(states.size());
+    const char* const characters = text.data();
     VSTRI_Deque& deque = scratch.deque;
     ++scratch.attempt;
     ++scratch.position;
@@ -519,7 +526,8 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
                 scratch.ranAt[current] = scratch.position;
                 const VSTRI_Tripel& s = states[current];
                 if (s.kind == VSTRI_Tripel::Letter) {
-                    if (!atEnd() && s.letters.contains(static_cast<unsigned char>(text[j - 1]))) {
+                    if (!atEnd() &&
+                        s.letters.contains(static_cast<unsigned char>(characters[j - 1]))) {
                         deque.put(s.next1);
                         if (s.beginAnchor) beginSeen = true;
                         if (s.endAnchor) endSeen = true;

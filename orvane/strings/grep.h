@@ -59,11 +59,13 @@
 // - The state table is sized for 2 x pattern length states and grows when a pattern needs more
 //   ('a|' needs five); the queue starts with 3 x pattern length entries and grows as needed.
 // - Work is bounded: within one position of the text the matcher runs each state at most once
-//   (a state queued again for the same position is skipped), so an attempt costs at most about
-//   (number of states) x (characters it looks at) steps, and cycles of empty moves such as
-//   '(a*)*' cannot loop. A state that two paths queue for the same position therefore runs, and
-//   counts its atom, once: 'b*.a\{1,3\}' on "baaa" gives (1, 4), where running it twice would
-//   count the second "a" twice and stop at (1, 3).
+//   (a state queued again for the same position is skipped), so cycles of empty moves such as
+//   '(a*)*' cannot loop, and an attempt costs at most about (number of states) x (characters it
+//   looks at) steps. A state that two paths queue for the same position therefore runs, and counts
+//   its atom, once: 'b*.a\{1,3\}' on "baaa" gives (1, 4), where running it twice would count the
+//   second "a" twice and stop at (1, 3). AllMatches makes one attempt per position, so a whole
+//   search costs at most about states x length^2 / 2 steps: quadratic in the text, as overlapping
+//   matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
 // - The text is its `length()` bytes; a NUL byte inside it is an ordinary character (matched by
 //   '\0'), and no atom consumes the end of the text.
 // - At the end of the text a repetition state behaves as anywhere else: the atoms after the

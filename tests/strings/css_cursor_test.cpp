@@ -38,6 +38,10 @@ TEST(VSTRI_CSSCursor, KeepsOrSkipsEmptyItems) {
     EXPECT_EQ(items(";a", true), (Items{"a"}));
     EXPECT_EQ(items(";;", false), (Items{"", ""}));
     EXPECT_EQ(items(";;", true), (Items{""}));
+    EXPECT_EQ(items(";", true), (Items{""}));
+    EXPECT_EQ(items("a;;", true), (Items{"a", ""}));
+    EXPECT_EQ(items("a;", true), (Items{"a"}));
+    EXPECT_EQ(items("a;;", false), (Items{"a", ""}));
 
     const V_STRING text("a;;b");
     VSTRI_CSSCursor cursor(text, ';', false);
