@@ -53,7 +53,12 @@
 #include "orvane/math/tolerances.h"
 
 // Strings and text
+#include "orvane/strings/abstract_parser.h"
+#include "orvane/strings/css_cursor.h"
 #include "orvane/strings/eval_value.h"
+#include "orvane/strings/grep.h"
+#include "orvane/strings/html_encode.h"
+#include "orvane/strings/match.h"
 #include "orvane/strings/toolbox.h"
 
 // Units and document formats

@@ -138,3 +138,23 @@ check(current_mm 0 "" "^length  mm     mm  \\(was ft\\./in\\.\\)\n$" current len
 check(demo_units 0 "" "a listener heard \"LengthUnitChanged\": lengths now show as ft\\./in\\." demo)
 check(demo_leaves_settings 0 "" "^length  mm     mm\n$" current length)
 set(ENV{ORVANE_REGISTRY} ${WORK}/registry.ini)
+file(WRITE ${WORK}/colors.txt "color\nnothing\ncolour here\nCOLOR\n")
+check(grep_lines 0 "" "^color\ncolour here\n$" grep "colou?r" ${WORK}/colors.txt)
+check(grep_ignore_case_numbers 0 "" "^1:color\n3:colour here\n4:COLOR\n$"
+      grep -i -n "colou?r" ${WORK}/colors.txt)
+check(grep_count 0 "" "^3\n$" grep -c -i "colou?r" ${WORK}/colors.txt)
+check(grep_two_files 0 "zz\ncolor\n" "colors.txt:1:color\n.*\\(standard input\\):2:color\n$"
+      grep -n color ${WORK}/colors.txt -)
+check(grep_all 0 "xabyab\nzz\n" "^xabyab\n  \\(2, 2\\) ab\n  \\(5, 2\\) ab\n$" grep --all ab)
+check(grep_overlapping 0 "aaaa\n" "^aaaa\n  \\(1, 2\\) aa\n  \\(2, 2\\) aa\n  \\(3, 2\\) aa\n$"
+      grep --all aa)
+check(grep_no_match 1 "abc\n" "^$" grep zzz)
+check(grep_bad_pattern 1 "abc\n" "^$" grep "*a")
+check(grep_missing_file 2 "" "^$" grep a ${WORK}/no-such-file)
+check(grep_count_and_all 2 "" "^$" grep -c --all a)
+check(html_text 0 "" "^Tom&nbsp;&amp;&nbsp;Jerry\n$" html "Tom & Jerry")
+check(html_lines 0 "a<b\n\"q\"\n" "^a&ltb\n&quot;q&quot;\n$" html -)
+check(split_empty_items 0 "" "^0: a\n1: \n2: b\n$" split , "a,,b")
+check(split_skip 0 "" "^0: a\n1: b\n$" split , --skip "a,,b")
+check(split_bad_separator 2 "" "^$" split ",," "a")
+check(demo_text 0 "" "Text: patterns, separated strings, HTML" demo)
