@@ -50,15 +50,18 @@ TEST(VMATH_Interval, SingleSettersRefuseValuesThatBreakTheOrder) {
 }
 
 TEST(VMATH_Interval, ContainmentByLongTypeUsesThePointToleranceWithItsOwnStrictness) {
-    // 0 (and unknown types): closed, widened by ptTol; 1 excludes the minimal border by the
-    // tolerance band, non-strictly; 2 the maximal border, strictly; 3 both, the upper non-strictly.
+    // 0 (and unknown types): widened by ptTol, strictly on both sides; 1 excludes the band at the
+    // minimal border, non-strictly, 2 the band at the maximal border, strictly; 3 both bands, the
+    // lower strictly. Each border is probed exactly where it lies.
+    const double t = 0.001;
     const struct {
         double x;
         long type;
         bool inside;
-    } cases[] = {{1.0005, 0, true},  {-0.0005, 0, true}, {1.001, 0, false}, {1.0005, 17, true},
-                 {0.0005, 1, false}, {0.001, 1, true},   {1.0005, 1, true}, {0.9995, 2, false},
-                 {0.998, 2, true},   {0.001, 3, false},  {0.0011, 3, true}, {0.999, 3, true},
+    } cases[] = {{-t, 0, false},     {1 + t, 0, false},  {-0.0005, 0, true}, {1.0005, 0, true},
+                 {1 + t, 17, false}, {1.0005, 17, true}, {t, 1, true},       {0.0005, 1, false},
+                 {1 + t, 1, false},  {1.0005, 1, true},  {-t, 2, true},      {1 - t, 2, false},
+                 {0.998, 2, true},   {t, 3, false},      {0.0011, 3, true},  {1 - t, 3, true},
                  {0.9995, 3, false}};
     const VMATH_Interval i(0, 1);
     for (const auto& c : cases)

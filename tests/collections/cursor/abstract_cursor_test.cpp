@@ -152,6 +152,7 @@ TYPED_TEST(CursorProtocol, CopiesAndDeepCopiesTakeOverOwnerPositionAndValidity) 
     EXPECT_EQ(source.current(), order[1]);
     source.next();
     EXPECT_EQ(target->current(), order[0]);
+    EXPECT_EQ(target->last(), order[2]);  // the source's collection, from end to end
 
     typename TypeParam::Cursor unpositioned(mine);
     typename TypeParam::Cursor unpositionedCopy(unpositioned);
