@@ -40,6 +40,7 @@
 
 class V_SetVoidPtr;
 
+// What the set and the bag share, in orvane/collections/ordered_collection_ops.h.
 namespace orvane {
 template <class Collection, class Store>
 struct OrderedCollectionOps;
