@@ -28,6 +28,7 @@
 #include "orvane/collections/cursor/cursor_steps.h"
 #include "orvane/collections/cursor/null_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 #include "orvane/collections/list_void_ptr.h"
 #include "orvane/collections/ole_smart_array_exception.h"
 #include "orvane/collections/set_void_ptr.h"
