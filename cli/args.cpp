@@ -13,9 +13,9 @@ bool looksLikeNumber(const std::string& arg) {
     return arg.size() >= 2 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
 }
 
-const OptionSpec* findSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-    for (const OptionSpec& spec : specs) {
-        if (spec.name == name) return &spec;
+const OptionSpec* findOption(const std::vector<OptionSpec>& accepted, const std::string& name) {
+    for (const OptionSpec& option : accepted) {
+        if (option.name == name) return &option;
     }
     return nullptr;
 }
@@ -27,8 +27,8 @@ std::string Args::value(const std::string& name, const std::string& fallback) co
     return found != options.end() ? found->second : fallback;
 }
 
-bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Args& args,
-               const char* command) {
+bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& accepted,
+               Args& args, const char* command) {
     bool optionsEnded = false;
     for (int i = first; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -53,18 +53,18 @@ bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& 
             value = arg.substr(equals + 1);
             inlineValue = true;
         }
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const OptionSpec* option = findOption(accepted, name);
+        if (option == nullptr) {
             usageError(command, "unknown option '" + name + "' (see --help)");
             return false;
         }
-        if (spec->takesValue && !inlineValue) {
+        if (option->takesValue && !inlineValue) {
             if (i + 1 >= argc) {
                 usageError(command, "option '" + name + "' needs a value");
                 return false;
             }
             value = argv[++i];
-        } else if (!spec->takesValue && inlineValue) {
+        } else if (!option->takesValue && inlineValue) {
             usageError(command, "option '" + name + "' takes no value");
             return false;
         }

@@ -41,11 +41,11 @@ struct Command {
     std::vector<OptionSpec> options;
 };
 
-// Parses argv[first..] against `specs`. Arguments that look like negative numbers ("-5", "-.5")
-// and "-" stay positional; "--" ends the options. On an unknown option or a missing value it
-// writes a diagnostic to standard error and returns false.
-bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Args& args,
-               const char* command);
+// Parses argv[first..] against the `accepted` options. Arguments that look like negative numbers
+// ("-5", "-.5") and "-" stay positional; "--" ends the options. On an unknown option or a missing
+// value it writes a diagnostic to standard error and returns false.
+bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& accepted,
+               Args& args, const char* command);
 
 // Writes "orvane-tools <command>: <message>" to standard error and returns kUsage.
 int usageError(const char* command, const std::string& message);
