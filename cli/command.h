@@ -79,6 +79,9 @@ extern const Command kParseCommand;
 extern const Command kConvertCommand;
 extern const Command kPaperCommand;
 extern const Command kCurrentCommand;
+extern const Command kGrepCommand;
+extern const Command kHtmlCommand;
+extern const Command kSplitCommand;
 extern const Command kDemoCommand;
 
 }  // namespace cli

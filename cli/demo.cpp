@@ -21,6 +21,7 @@ struct Section {
 
 const Section kSections[] = {
     {"Typed input: expressions and point entries", &demoEvaluator},
+    {"Text: patterns, separated strings, HTML", &demoText},
     {"Named events", &demoEvents},
     {"Numerics: equations, integrals, roots and matrices", &demoNumerics},
     {"Polynomials: roots and extreme values", &demoPolynomials},

@@ -10,6 +10,7 @@ void demoEvents();
 void demoNumerics();
 void demoPolynomials();
 void demoUnits();
+void demoText();
 
 }  // namespace cli
 

@@ -11,6 +11,9 @@ namespace {
 const cli::Command* const kCommands[] = {
     &cli::kEvalCommand,
     &cli::kPointCommand,
+    &cli::kGrepCommand,
+    &cli::kHtmlCommand,
+    &cli::kSplitCommand,
     &cli::kSolveCommand,
     &cli::kMatrixCommand,
     &cli::kRootsCommand,

@@ -28,6 +28,7 @@
 #include "orvane/collections/cursor/cursor_steps.h"
 #include "orvane/collections/cursor/null_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 #include "orvane/collections/list_void_ptr.h"
 #include "orvane/collections/ole_smart_array_exception.h"
 #include "orvane/collections/set_void_ptr.h"
@@ -53,7 +54,12 @@
 #include "orvane/math/tolerances.h"
 
 // Strings and text
+#include "orvane/strings/abstract_parser.h"
+#include "orvane/strings/css_cursor.h"
 #include "orvane/strings/eval_value.h"
+#include "orvane/strings/grep.h"
+#include "orvane/strings/html_encode.h"
+#include "orvane/strings/match.h"
 #include "orvane/strings/toolbox.h"
 
 // Units and document formats

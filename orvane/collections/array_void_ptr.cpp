@@ -5,11 +5,8 @@
 #include "orvane/base/exception.h"
 #include "orvane/collections/collection_exceptions.h"
 #include "orvane/collections/collection_limits.h"
-#include "orvane/collections/cursor/cursor_steps.h"
 
 namespace {
-
-namespace steps = orvane::cursor_steps;
 
 void* stored(const void* p) {
     return const_cast<void*>(p);
@@ -35,62 +32,11 @@ void insertAt(V_PArrayStore& store, unsigned long at, const void* p) {
 // ---- V_PArrayVoidCursor ------------------------------------------------------------------------
 
 V_PArrayVoidCursor::V_PArrayVoidCursor(const V_ArrayVoidPtr& array)
-    : m_owner(&array),
-      m_position(orvane::allocating([] { return std::make_unique<V_PArrayIterator>(); })),
-      m_valid(false) {}
+    : V_PStoreCursor(array, *array.m_store) {}
 
-V_PArrayVoidCursor::V_PArrayVoidCursor(const V_PArrayVoidCursor& other)
-    : V_PAbstractCursor(other),
-      m_owner(other.m_owner),
-      m_position(orvane::allocating(
-          [&] { return std::make_unique<V_PArrayIterator>(*other.m_position); })),
-      m_valid(other.m_valid) {}
+V_PArrayVoidCursor::V_PArrayVoidCursor(const V_PArrayVoidCursor& other) : V_PStoreCursor(other) {}
 
 V_PArrayVoidCursor::~V_PArrayVoidCursor() = default;
-
-void* V_PArrayVoidCursor::first() {
-    auto& it = m_position->getIterator();
-    return steps::toFirst(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PArrayVoidCursor::last() {
-    auto& it = m_position->getIterator();
-    return steps::toLast(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PArrayVoidCursor::next() {
-    auto& it = m_position->getIterator();
-    return steps::toNext(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PArrayVoidCursor::previous() {
-    auto& it = m_position->getIterator();
-    return steps::toPrevious(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PArrayVoidCursor::current() const {
-    return m_valid ? *m_position->getIterator() : nullptr;
-}
-
-bool V_PArrayVoidCursor::more() const {
-    return m_valid;
-}
-
-bool V_PArrayVoidCursor::valid() const {
-    return m_valid;
-}
-
-V_PCollection* V_PArrayVoidCursor::owner() {
-    return const_cast<V_ArrayVoidPtr*>(m_owner);
-}
-
-void V_PArrayVoidCursor::deepCopy(const V_PAbstractCursor* source) {
-    const auto* other = dynamic_cast<const V_PArrayVoidCursor*>(source);
-    if (other == nullptr) throw XCOLL_CursorException();
-    m_owner = other->m_owner;
-    *m_position = *other->m_position;
-    m_valid = other->m_valid;
-}
 
 // ---- V_ArrayVoidPtr ----------------------------------------------------------------------------
 

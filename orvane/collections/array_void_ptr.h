@@ -32,13 +32,13 @@
 
 #include "orvane/base/export.h"
 #include "orvane/collections/collection.h"
-#include "orvane/collections/cursor/abstract_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 
 class V_ArrayVoidPtr;
 
 // Walks an array in index order (see V_PAbstractCursor for the protocol).
-class ORVANE_API V_PArrayVoidCursor : public V_PAbstractCursor {
+class ORVANE_API V_PArrayVoidCursor : public V_PStoreCursor<V_ArrayVoidPtr, V_PArrayStore> {
 public:
     // Bound to `array`, not valid.
     explicit V_PArrayVoidCursor(const V_ArrayVoidPtr& array);
@@ -46,21 +46,6 @@ public:
     V_PArrayVoidCursor(const V_PArrayVoidCursor& other);
     V_PArrayVoidCursor& operator=(const V_PArrayVoidCursor&) = delete;
     ~V_PArrayVoidCursor() override;
-
-    void* first() override;
-    void* last() override;
-    void* next() override;
-    void* previous() override;
-    void* current() const override;
-    bool more() const override;
-    bool valid() const override;
-    V_PCollection* owner() override;
-    void deepCopy(const V_PAbstractCursor* source) override;
-
-private:
-    const V_ArrayVoidPtr* m_owner;
-    std::unique_ptr<V_PArrayIterator> m_position;
-    bool m_valid;
 };
 
 class ORVANE_API V_ArrayVoidPtr : public V_PCollection {

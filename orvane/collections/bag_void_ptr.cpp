@@ -1,15 +1,12 @@
 #include "orvane/collections/bag_void_ptr.h"
 
-#include <algorithm>
-
 #include "orvane/base/exception.h"
-#include "orvane/collections/collection_exceptions.h"
-#include "orvane/collections/cursor/cursor_steps.h"
+#include "orvane/collections/ordered_collection_ops.h"
 #include "orvane/collections/sorted_merge.h"
 
 namespace {
 
-namespace steps = orvane::cursor_steps;
+using Ops = orvane::OrderedCollectionOps<V_BagVoidPtr, V_PBagStore>;
 namespace merge = orvane::sorted_merge;
 
 void* stored(const void* p) {
@@ -20,77 +17,21 @@ void* stored(const void* p) {
 
 // ---- V_PBagVoidCursor --------------------------------------------------------------------------
 
-V_PBagVoidCursor::V_PBagVoidCursor(const V_BagVoidPtr& bag)
-    : m_owner(&bag),
-      m_position(orvane::allocating([] { return std::make_unique<V_PBagIterator>(); })),
-      m_valid(false) {}
+V_PBagVoidCursor::V_PBagVoidCursor(const V_BagVoidPtr& bag) : V_PStoreCursor(bag, *bag.m_store) {}
 
-V_PBagVoidCursor::V_PBagVoidCursor(const V_PBagVoidCursor& other)
-    : V_PAbstractCursor(other),
-      m_owner(other.m_owner),
-      m_position(
-          orvane::allocating([&] { return std::make_unique<V_PBagIterator>(*other.m_position); })),
-      m_valid(other.m_valid) {}
+V_PBagVoidCursor::V_PBagVoidCursor(const V_PBagVoidCursor& other) : V_PStoreCursor(other) {}
 
 V_PBagVoidCursor::~V_PBagVoidCursor() = default;
 
-void* V_PBagVoidCursor::first() {
-    auto& it = m_position->getIterator();
-    return steps::toFirst(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PBagVoidCursor::last() {
-    auto& it = m_position->getIterator();
-    return steps::toLast(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PBagVoidCursor::next() {
-    auto& it = m_position->getIterator();
-    return steps::toNext(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PBagVoidCursor::previous() {
-    auto& it = m_position->getIterator();
-    return steps::toPrevious(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PBagVoidCursor::current() const {
-    return m_valid ? *m_position->getIterator() : nullptr;
-}
-
-bool V_PBagVoidCursor::more() const {
-    return m_valid;
-}
-
-bool V_PBagVoidCursor::valid() const {
-    return m_valid;
-}
-
-V_PCollection* V_PBagVoidCursor::owner() {
-    return const_cast<V_BagVoidPtr*>(m_owner);
-}
-
-void V_PBagVoidCursor::deepCopy(const V_PAbstractCursor* source) {
-    const auto* other = dynamic_cast<const V_PBagVoidCursor*>(source);
-    if (other == nullptr) throw XCOLL_CursorException();
-    m_owner = other->m_owner;
-    *m_position = *other->m_position;
-    m_valid = other->m_valid;
-}
-
 // ---- V_BagVoidPtr ------------------------------------------------------------------------------
 
-V_BagVoidPtr::V_BagVoidPtr()
-    : m_store(orvane::allocating([] { return std::make_unique<V_PBagStore>(); })) {}
+V_BagVoidPtr::V_BagVoidPtr() : m_store(Ops::newStore()) {}
 
 V_BagVoidPtr::V_BagVoidPtr(const V_BagVoidPtr& other)
-    : V_PCollection(other),
-      m_store(orvane::allocating([&] { return std::make_unique<V_PBagStore>(*other.m_store); })) {}
+    : V_PCollection(other), m_store(Ops::copyOf(other)) {}
 
 V_BagVoidPtr& V_BagVoidPtr::operator=(const V_BagVoidPtr& other) {
-    if (m_store == other.m_store) return *this;
-    V_PBagStore copy = orvane::allocating([&] { return V_PBagStore(*other.m_store); });
-    m_store->swap(copy);
+    Ops::assign(*this, other);
     return *this;
 }
 
@@ -113,11 +54,11 @@ unsigned long V_BagVoidPtr::count(const void* p) const {
 }
 
 void* V_BagVoidPtr::pick() {
-    return m_store->empty() ? nullptr : *m_store->begin();
+    return Ops::smallest(*this);
 }
 
 const void* V_BagVoidPtr::pick() const {
-    return m_store->empty() ? nullptr : *m_store->begin();
+    return Ops::smallest(*this);
 }
 
 unsigned long V_BagVoidPtr::cardinality() const {
@@ -129,7 +70,7 @@ bool V_BagVoidPtr::empty() const {
 }
 
 bool V_BagVoidPtr::contains(const void* p) const {
-    return m_store->find(stored(p)) != m_store->end();
+    return Ops::contains(*this, p);
 }
 
 void V_BagVoidPtr::clear() {
@@ -141,39 +82,29 @@ V_PBagVoidCursor* V_BagVoidPtr::createCursor() const {
 }
 
 V_BagVoidPtr& V_BagVoidPtr::operator|(const V_BagVoidPtr& other) const {
-    std::unique_ptr<V_BagVoidPtr> result(orvane::allocating([] { return new V_BagVoidPtr(); }));
-    V_PBagStore merged = merge::merged(*m_store, *other.m_store, merge::kUnion);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kUnion);
 }
 
 V_BagVoidPtr& V_BagVoidPtr::operator&(const V_BagVoidPtr& other) const {
-    std::unique_ptr<V_BagVoidPtr> result(orvane::allocating([] { return new V_BagVoidPtr(); }));
-    V_PBagStore merged = merge::merged(*m_store, *other.m_store, merge::kIntersection);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kIntersection);
 }
 
 V_BagVoidPtr& V_BagVoidPtr::operator-(const V_BagVoidPtr& other) const {
-    std::unique_ptr<V_BagVoidPtr> result(orvane::allocating([] { return new V_BagVoidPtr(); }));
-    V_PBagStore merged = merge::merged(*m_store, *other.m_store, merge::kDifference);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kDifference);
 }
 
 bool V_BagVoidPtr::operator<=(const V_BagVoidPtr& other) const {
-    return merge::includes(*other.m_store, *m_store);
+    return Ops::includes(other, *this);
 }
 
 bool V_BagVoidPtr::operator<(const V_BagVoidPtr& other) const {
-    return cardinality() < other.cardinality() && merge::includes(*other.m_store, *m_store);
+    return Ops::properlyIncludes(other, *this);
 }
 
 bool V_BagVoidPtr::operator==(const V_BagVoidPtr& other) const {
-    return cardinality() == other.cardinality() &&
-           std::equal(m_store->begin(), m_store->end(), other.m_store->begin());
+    return Ops::equal(*this, other);
 }
 
 bool V_BagVoidPtr::operator!=(const V_BagVoidPtr& other) const {
-    return !(*this == other);
+    return !Ops::equal(*this, other);
 }

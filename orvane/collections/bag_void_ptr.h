@@ -37,33 +37,24 @@
 
 #include "orvane/base/export.h"
 #include "orvane/collections/collection.h"
-#include "orvane/collections/cursor/abstract_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 
 class V_BagVoidPtr;
 
+// What the set and the bag share, in orvane/collections/ordered_collection_ops.h.
+namespace orvane {
+template <class Collection, class Store>
+struct OrderedCollectionOps;
+}  // namespace orvane
+
 // Walks a bag in ascending address order, every occurrence (see V_PAbstractCursor).
-class ORVANE_API V_PBagVoidCursor : public V_PAbstractCursor {
+class ORVANE_API V_PBagVoidCursor : public V_PStoreCursor<V_BagVoidPtr, V_PBagStore> {
 public:
     explicit V_PBagVoidCursor(const V_BagVoidPtr& bag);  // not valid
     V_PBagVoidCursor(const V_PBagVoidCursor& other);
     V_PBagVoidCursor& operator=(const V_PBagVoidCursor&) = delete;
     ~V_PBagVoidCursor() override;
-
-    void* first() override;
-    void* last() override;
-    void* next() override;
-    void* previous() override;
-    void* current() const override;
-    bool more() const override;
-    bool valid() const override;
-    V_PCollection* owner() override;
-    void deepCopy(const V_PAbstractCursor* source) override;
-
-private:
-    const V_BagVoidPtr* m_owner;
-    std::unique_ptr<V_PBagIterator> m_position;
-    bool m_valid;
 };
 
 class ORVANE_API V_BagVoidPtr : public V_PCollection {
@@ -99,6 +90,7 @@ public:
 
 private:
     friend class V_PBagVoidCursor;
+    friend struct orvane::OrderedCollectionOps<V_BagVoidPtr, V_PBagStore>;
 
     std::unique_ptr<V_PBagStore> m_store;
 };

@@ -6,11 +6,8 @@
 #include "orvane/base/exception.h"
 #include "orvane/collections/collection_exceptions.h"
 #include "orvane/collections/collection_limits.h"
-#include "orvane/collections/cursor/cursor_steps.h"
 
 namespace {
-
-namespace steps = orvane::cursor_steps;
 
 void* stored(const void* p) {
     return const_cast<void*>(p);
@@ -39,62 +36,11 @@ void requireElement(const V_PListStore& store) {
 // ---- V_PListVoidCursor -------------------------------------------------------------------------
 
 V_PListVoidCursor::V_PListVoidCursor(const V_ListVoidPtr& list)
-    : m_owner(&list),
-      m_position(orvane::allocating([] { return std::make_unique<V_PListIterator>(); })),
-      m_valid(false) {}
+    : V_PStoreCursor(list, *list.m_store) {}
 
-V_PListVoidCursor::V_PListVoidCursor(const V_PListVoidCursor& other)
-    : V_PAbstractCursor(other),
-      m_owner(other.m_owner),
-      m_position(
-          orvane::allocating([&] { return std::make_unique<V_PListIterator>(*other.m_position); })),
-      m_valid(other.m_valid) {}
+V_PListVoidCursor::V_PListVoidCursor(const V_PListVoidCursor& other) : V_PStoreCursor(other) {}
 
 V_PListVoidCursor::~V_PListVoidCursor() = default;
-
-void* V_PListVoidCursor::first() {
-    auto& it = m_position->getIterator();
-    return steps::toFirst(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PListVoidCursor::last() {
-    auto& it = m_position->getIterator();
-    return steps::toLast(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PListVoidCursor::next() {
-    auto& it = m_position->getIterator();
-    return steps::toNext(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PListVoidCursor::previous() {
-    auto& it = m_position->getIterator();
-    return steps::toPrevious(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PListVoidCursor::current() const {
-    return m_valid ? *m_position->getIterator() : nullptr;
-}
-
-bool V_PListVoidCursor::more() const {
-    return m_valid;
-}
-
-bool V_PListVoidCursor::valid() const {
-    return m_valid;
-}
-
-V_PCollection* V_PListVoidCursor::owner() {
-    return const_cast<V_ListVoidPtr*>(m_owner);
-}
-
-void V_PListVoidCursor::deepCopy(const V_PAbstractCursor* source) {
-    const auto* other = dynamic_cast<const V_PListVoidCursor*>(source);
-    if (other == nullptr) throw XCOLL_CursorException();
-    m_owner = other->m_owner;
-    *m_position = *other->m_position;
-    m_valid = other->m_valid;
-}
 
 // ---- V_ListVoidPtr -----------------------------------------------------------------------------
 

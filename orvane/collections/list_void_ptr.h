@@ -43,13 +43,13 @@
 
 #include "orvane/base/export.h"
 #include "orvane/collections/collection.h"
-#include "orvane/collections/cursor/abstract_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 
 class V_ListVoidPtr;
 
 // Walks a list in link order (see V_PAbstractCursor for the protocol).
-class ORVANE_API V_PListVoidCursor : public V_PAbstractCursor {
+class ORVANE_API V_PListVoidCursor : public V_PStoreCursor<V_ListVoidPtr, V_PListStore> {
 public:
     // Bound to `list`, not valid.
     explicit V_PListVoidCursor(const V_ListVoidPtr& list);
@@ -57,24 +57,6 @@ public:
     V_PListVoidCursor(const V_PListVoidCursor& other);
     V_PListVoidCursor& operator=(const V_PListVoidCursor&) = delete;
     ~V_PListVoidCursor() override;
-
-    void* first() override;
-    void* last() override;
-    void* next() override;
-    void* previous() override;
-    void* current() const override;
-    bool more() const override;
-    bool valid() const override;
-    V_PCollection* owner() override;
-    void deepCopy(const V_PAbstractCursor* source) override;
-
-private:
-    friend class V_ListVoidPtr;
-
-    const V_ListVoidPtr* m_owner;
-    std::unique_ptr<V_PListIterator> m_position;
-    // The list's remove_at moves a cursor it is given by const reference.
-    mutable bool m_valid;
 };
 
 class ORVANE_API V_ListVoidPtr : public V_PCollection {

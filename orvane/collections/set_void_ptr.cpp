@@ -1,15 +1,12 @@
 #include "orvane/collections/set_void_ptr.h"
 
-#include <algorithm>
-
 #include "orvane/base/exception.h"
-#include "orvane/collections/collection_exceptions.h"
-#include "orvane/collections/cursor/cursor_steps.h"
+#include "orvane/collections/ordered_collection_ops.h"
 #include "orvane/collections/sorted_merge.h"
 
 namespace {
 
-namespace steps = orvane::cursor_steps;
+using Ops = orvane::OrderedCollectionOps<V_SetVoidPtr, V_PSetStore>;
 namespace merge = orvane::sorted_merge;
 
 void* stored(const void* p) {
@@ -20,79 +17,23 @@ void* stored(const void* p) {
 
 // ---- V_PSetVoidCursor --------------------------------------------------------------------------
 
-V_PSetVoidCursor::V_PSetVoidCursor(const V_SetVoidPtr& set)
-    : m_owner(&set),
-      m_position(orvane::allocating([] { return std::make_unique<V_PSetIterator>(); })),
-      m_valid(false) {}
+V_PSetVoidCursor::V_PSetVoidCursor(const V_SetVoidPtr& set) : V_PStoreCursor(set, *set.m_store) {}
 
-V_PSetVoidCursor::V_PSetVoidCursor(const V_PSetVoidCursor& other)
-    : V_PAbstractCursor(other),
-      m_owner(other.m_owner),
-      m_position(
-          orvane::allocating([&] { return std::make_unique<V_PSetIterator>(*other.m_position); })),
-      m_valid(other.m_valid) {}
+V_PSetVoidCursor::V_PSetVoidCursor(const V_PSetVoidCursor& other) : V_PStoreCursor(other) {}
 
 V_PSetVoidCursor::~V_PSetVoidCursor() = default;
 
-void* V_PSetVoidCursor::first() {
-    auto& it = m_position->getIterator();
-    return steps::toFirst(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PSetVoidCursor::last() {
-    auto& it = m_position->getIterator();
-    return steps::toLast(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PSetVoidCursor::next() {
-    auto& it = m_position->getIterator();
-    return steps::toNext(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PSetVoidCursor::previous() {
-    auto& it = m_position->getIterator();
-    return steps::toPrevious(*m_owner->m_store, it, m_valid) ? *it : nullptr;
-}
-
-void* V_PSetVoidCursor::current() const {
-    return m_valid ? *m_position->getIterator() : nullptr;
-}
-
-bool V_PSetVoidCursor::more() const {
-    return m_valid;
-}
-
-bool V_PSetVoidCursor::valid() const {
-    return m_valid;
-}
-
-V_PCollection* V_PSetVoidCursor::owner() {
-    return const_cast<V_SetVoidPtr*>(m_owner);
-}
-
-void V_PSetVoidCursor::deepCopy(const V_PAbstractCursor* source) {
-    const auto* other = dynamic_cast<const V_PSetVoidCursor*>(source);
-    if (other == nullptr) throw XCOLL_CursorException();
-    m_owner = other->m_owner;
-    *m_position = *other->m_position;
-    m_valid = other->m_valid;
-}
-
 // ---- V_SetVoidPtr ------------------------------------------------------------------------------
 
-V_SetVoidPtr::V_SetVoidPtr()
-    : m_store(orvane::allocating([] { return std::make_unique<V_PSetStore>(); })) {}
+V_SetVoidPtr::V_SetVoidPtr() : m_store(Ops::newStore()) {}
 
 V_SetVoidPtr::V_SetVoidPtr(long) : V_SetVoidPtr() {}
 
 V_SetVoidPtr::V_SetVoidPtr(const V_SetVoidPtr& other)
-    : V_PCollection(other),
-      m_store(orvane::allocating([&] { return std::make_unique<V_PSetStore>(*other.m_store); })) {}
+    : V_PCollection(other), m_store(Ops::copyOf(other)) {}
 
 V_SetVoidPtr& V_SetVoidPtr::operator=(const V_SetVoidPtr& other) {
-    if (m_store == other.m_store) return *this;
-    V_PSetStore copy = orvane::allocating([&] { return V_PSetStore(*other.m_store); });
-    m_store->swap(copy);
+    Ops::assign(*this, other);
     return *this;
 }
 
@@ -108,7 +49,7 @@ bool V_SetVoidPtr::remove(const void* p) {
 }
 
 const void* V_SetVoidPtr::pick() const {
-    return m_store->empty() ? nullptr : *m_store->begin();
+    return Ops::smallest(*this);
 }
 
 unsigned long V_SetVoidPtr::cardinality() const {
@@ -120,7 +61,7 @@ bool V_SetVoidPtr::empty() const {
 }
 
 bool V_SetVoidPtr::contains(const void* p) const {
-    return m_store->find(stored(p)) != m_store->end();
+    return Ops::contains(*this, p);
 }
 
 void V_SetVoidPtr::clear() {
@@ -132,57 +73,41 @@ V_PSetVoidCursor* V_SetVoidPtr::createCursor() const {
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator|=(const V_SetVoidPtr& other) {
-    V_PSetStore result = merge::merged(*m_store, *other.m_store, merge::kUnion);
-    m_store->swap(result);
-    return *this;
+    return Ops::mergeInto(*this, other, merge::kUnion);
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator&=(const V_SetVoidPtr& other) {
-    V_PSetStore result = merge::merged(*m_store, *other.m_store, merge::kIntersection);
-    m_store->swap(result);
-    return *this;
+    return Ops::mergeInto(*this, other, merge::kIntersection);
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator-=(const V_SetVoidPtr& other) {
-    V_PSetStore result = merge::merged(*m_store, *other.m_store, merge::kDifference);
-    m_store->swap(result);
-    return *this;
+    return Ops::mergeInto(*this, other, merge::kDifference);
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator|(const V_SetVoidPtr& other) const {
-    std::unique_ptr<V_SetVoidPtr> result(orvane::allocating([] { return new V_SetVoidPtr(); }));
-    V_PSetStore merged = merge::merged(*m_store, *other.m_store, merge::kUnion);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kUnion);
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator&(const V_SetVoidPtr& other) const {
-    std::unique_ptr<V_SetVoidPtr> result(orvane::allocating([] { return new V_SetVoidPtr(); }));
-    V_PSetStore merged = merge::merged(*m_store, *other.m_store, merge::kIntersection);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kIntersection);
 }
 
 V_SetVoidPtr& V_SetVoidPtr::operator-(const V_SetVoidPtr& other) const {
-    std::unique_ptr<V_SetVoidPtr> result(orvane::allocating([] { return new V_SetVoidPtr(); }));
-    V_PSetStore merged = merge::merged(*m_store, *other.m_store, merge::kDifference);
-    result->m_store->swap(merged);
-    return *result.release();
+    return Ops::merged(*this, other, merge::kDifference);
 }
 
 bool V_SetVoidPtr::operator<=(const V_SetVoidPtr& other) const {
-    return merge::includes(*other.m_store, *m_store);
+    return Ops::includes(other, *this);
 }
 
 bool V_SetVoidPtr::operator<(const V_SetVoidPtr& other) const {
-    return cardinality() < other.cardinality() && merge::includes(*other.m_store, *m_store);
+    return Ops::properlyIncludes(other, *this);
 }
 
 bool V_SetVoidPtr::operator==(const V_SetVoidPtr& other) const {
-    return cardinality() == other.cardinality() &&
-           std::equal(m_store->begin(), m_store->end(), other.m_store->begin());
+    return Ops::equal(*this, other);
 }
 
 bool V_SetVoidPtr::operator!=(const V_SetVoidPtr& other) const {
-    return !(*this == other);
+    return !Ops::equal(*this, other);
 }

@@ -35,33 +35,24 @@
 
 #include "orvane/base/export.h"
 #include "orvane/collections/collection.h"
-#include "orvane/collections/cursor/abstract_cursor.h"
 #include "orvane/collections/cursor/position_holders.h"
+#include "orvane/collections/cursor/store_cursor.h"
 
 class V_SetVoidPtr;
 
+// What the set and the bag share, in orvane/collections/ordered_collection_ops.h.
+namespace orvane {
+template <class Collection, class Store>
+struct OrderedCollectionOps;
+}  // namespace orvane
+
 // Walks a set in ascending address order (see V_PAbstractCursor for the protocol).
-class ORVANE_API V_PSetVoidCursor : public V_PAbstractCursor {
+class ORVANE_API V_PSetVoidCursor : public V_PStoreCursor<V_SetVoidPtr, V_PSetStore> {
 public:
     explicit V_PSetVoidCursor(const V_SetVoidPtr& set);  // not valid
     V_PSetVoidCursor(const V_PSetVoidCursor& other);
     V_PSetVoidCursor& operator=(const V_PSetVoidCursor&) = delete;
     ~V_PSetVoidCursor() override;
-
-    void* first() override;
-    void* last() override;
-    void* next() override;
-    void* previous() override;
-    void* current() const override;
-    bool more() const override;
-    bool valid() const override;
-    V_PCollection* owner() override;
-    void deepCopy(const V_PAbstractCursor* source) override;
-
-private:
-    const V_SetVoidPtr* m_owner;
-    std::unique_ptr<V_PSetIterator> m_position;
-    bool m_valid;
 };
 
 class ORVANE_API V_SetVoidPtr : public V_PCollection {
@@ -105,6 +96,7 @@ public:
 
 private:
     friend class V_PSetVoidCursor;
+    friend struct orvane::OrderedCollectionOps<V_SetVoidPtr, V_PSetStore>;
 
     std::unique_ptr<V_PSetStore> m_store;
 };

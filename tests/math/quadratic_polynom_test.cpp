@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "support/dump_capture.h"
+#include "support/math_checks.h"
 
 namespace {
 
@@ -28,29 +28,21 @@ TEST(VMATH_QuadraticPolynom, EvaluatesWithDerivatives) {
     expectCoefficients(VMATH_QuadraticPolynom(), 0, 0, 0);
 }
 
-TEST(VMATH_QuadraticPolynom, ArithmeticIsCoefficientWise) {
-    VMATH_QuadraticPolynom q(1, 2, 3);
-    const VMATH_QuadraticPolynom r(4, 5, 6);
-    expectCoefficients(q + r, 5, 7, 9);
-    expectCoefficients(q - r, -3, -3, -3);
-    expectCoefficients(-q, -1, -2, -3);
-    expectCoefficients(q + 10.0, 1, 2, 13);  // only c moves
-    expectCoefficients(q * 2.0, 2, 4, 6);
-    VMATH_QuadraticPolynom& self = (q += r);
-    EXPECT_EQ(&self, &q);
-    expectCoefficients(q, 5, 7, 9);
-    expectCoefficients(r, 4, 5, 6);
-}
-
-TEST(VMATH_QuadraticPolynom, ProductIsAQuarticInAscendingOrder) {
-    const VMATH_Polynom<4> p = VMATH_QuadraticPolynom(1, 2, 3) * VMATH_QuadraticPolynom(1, 0, -1);
-    const double expected[5] = {-3, -2, 2, 2, 1};
+TEST(VMATH_QuadraticPolynom, ArithmeticIsCoefficientWiseAndTheProductAQuarticInAscendingOrder) {
+    VMATH_QuadraticPolynom q(2, 3, 5);
+    const VMATH_QuadraticPolynom r(7, 11, 13);
+    expectCoefficients(q + r, 9, 14, 18);
+    expectCoefficients(q - r, -5, -8, -8);
+    expectCoefficients(-q, -2, -3, -5);
+    expectCoefficients(q + 10.0, 2, 3, 15);  // only c moves
+    expectCoefficients(q * 2.0, 4, 6, 10);
+    const VMATH_Polynom<4> p = q * r;
+    const double expected[5] = {65, 5 * 11 + 3 * 13, 2 * 13 + 5 * 7 + 3 * 11, 2 * 11 + 3 * 7, 14};
     for (int i = 0; i <= 4; ++i)
         EXPECT_EQ(p[i], expected[i]) << "x^" << i;
-    const VMATH_Polynom<4> s = VMATH_QuadraticPolynom(2, 3, 5) * VMATH_QuadraticPolynom(7, 11, 13);
-    const double e2[5] = {65, 5 * 11 + 3 * 13, 2 * 13 + 5 * 7 + 3 * 11, 2 * 11 + 3 * 7, 14};
-    for (int i = 0; i <= 4; ++i)
-        EXPECT_EQ(s[i], e2[i]) << "x^" << i;
+    EXPECT_EQ(&(q += r), &q);
+    expectCoefficients(q, 9, 14, 18);
+    expectCoefficients(r, 7, 11, 13);
 }
 
 TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
@@ -66,8 +58,7 @@ TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
     EXPECT_EQ(VMATH_QuadraticPolynom(5e-10, 1, -1).findRoots(x), 2);
 
     DumpCapture dump;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_THROW(VMATH_QuadraticPolynom(1, nan, 1).findRoots(x), VMATH_WrongNumber);
-    EXPECT_EQ(VMATH_QuadraticPolynom(nan, 1, 1).findRoots(x), 2);
+    EXPECT_THROW(VMATH_QuadraticPolynom(1, kNaN, 1).findRoots(x), VMATH_WrongNumber);
+    EXPECT_EQ(VMATH_QuadraticPolynom(kNaN, 1, 1).findRoots(x), 2);
     EXPECT_TRUE(std::isnan(x[0]));
 }

@@ -3,17 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+
+#include "support/math_checks.h"
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
-long g_calls = 0;
-
-double parabola(double x, const double* p) {
-    ++g_calls;
-    return x * x - p[0];
-}
+const double kTwo[] = {2.0};
 
 double minusOne(double x, const double*) {
     ++g_calls;
@@ -35,16 +31,6 @@ double pole(double x, const double*) {
     return 1.0 / x;
 }
 
-double notANumber(double, const double*) {
-    ++g_calls;
-    return std::numeric_limits<double>::quiet_NaN();
-}
-
-double constantOne(double, const double*) {
-    ++g_calls;
-    return 1.0;
-}
-
 // Signs chosen so that every secant pair has values +1 and -1: each new point is the middle of
 // the last two, the points settle and the values never approach zero.
 double alternating(double, const double*) {
@@ -53,26 +39,24 @@ double alternating(double, const double*) {
     return n % 2 == 1 ? 1.0 : -1.0;
 }
 
-const double kTwo[] = {2.0};
-
 }  // namespace
 
 TEST(rCompFXEqZeroRF, FindsARootInABracketWithASignChange) {
     double root = -1;
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, kTwo, 0, 2, &root, 1e-12), 0);
+    EXPECT_EQ(rCompFXEqZeroRF(&square, kTwo, 0, 2, &root, 1e-12), 0);
     EXPECT_LE(std::fabs(root * root - 2.0), 1e-12);
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, kTwo, 2, 0, &root, 1e-12), 0);  // either order
+    EXPECT_EQ(rCompFXEqZeroRF(&square, kTwo, 2, 0, &root, 1e-12), 0);  // either order
     EXPECT_NEAR(root, std::sqrt(2.0), 1e-12);
 
     root = -1;
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, kTwo, 2, 3, &root, 1e-12), 1);
+    EXPECT_EQ(rCompFXEqZeroRF(&square, kTwo, 2, 3, &root, 1e-12), 1);
     EXPECT_EQ(root, -1.0);  // nothing written
     const double four[] = {4.0};
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, four, 2, 3, &root, 1e-12), 0);  // f(a) == 0
+    EXPECT_EQ(rCompFXEqZeroRF(&square, four, 2, 3, &root, 1e-12), 0);  // f(a) == 0
     EXPECT_EQ(root, 2.0);
     // Tiny values of like sign are not a sign change, though their product underflows.
     const double tiny[] = {-1e-200};
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, tiny, -1e-100, 1e-100, &root, 0), 1);
+    EXPECT_EQ(rCompFXEqZeroRF(&square, tiny, -1e-100, 1e-100, &root, 0), 1);
     EXPECT_EQ(rCompFXEqZeroRF(nullptr, kTwo, 0, 2, &root, 1e-12), -1);
 }
 
@@ -84,7 +68,7 @@ TEST(rCompFXEqZeroRF, EndsOnPolesNaNAndUnreachableEps) {
     g_calls = 0;
     EXPECT_EQ(rCompFXEqZeroRF(&notANumber, nullptr, -1, 2, &root, 1e-9), 1);
     EXPECT_EQ(g_calls, 2);
-    EXPECT_EQ(rCompFXEqZeroRF(&parabola, kTwo, 0, 2, &root, -1), 1);
+    EXPECT_EQ(rCompFXEqZeroRF(&square, kTwo, 0, 2, &root, -1), 1);
     EXPECT_NEAR(root, std::sqrt(2.0), 1e-12);  // the last estimate
 }
 
@@ -94,7 +78,7 @@ TEST(rCompFXEqZeroInt, SecantConvergesAndPairsWithTheStoredPoint) {
     EXPECT_EQ(rCompFXEqZeroInt(&minusOne, nullptr, 0, 3, &root, 1e-9), 0);
     EXPECT_EQ(root, 1.0);
     EXPECT_EQ(g_calls, 4);  // f(x0), f(x1) and two iterations
-    EXPECT_EQ(rCompFXEqZeroInt(&parabola, kTwo, 1, 2, &root, 1e-12), 0);
+    EXPECT_EQ(rCompFXEqZeroInt(&square, kTwo, 1, 2, &root, 1e-12), 0);
     EXPECT_NEAR(root, std::sqrt(2.0), 1e-12);
     EXPECT_EQ(rCompFXEqZeroInt(&minusOne, nullptr, 0, 3, nullptr, 1e-9), -1);
 }
@@ -103,7 +87,7 @@ TEST(rCompFXEqZeroInt, ReportsDivergenceAndEndsWithoutConvergence) {
     const double slope[] = {-10000.0};
     double root = 0;
     // f(x) = x² + 10000 has no root: the first step lands far beyond five times |x0 - x1|.
-    EXPECT_EQ(rCompFXEqZeroInt(&parabola, slope, 0, 1, &root, 1e-9), 1);
+    EXPECT_EQ(rCompFXEqZeroInt(&square, slope, 0, 1, &root, 1e-9), 1);
     EXPECT_LT(root, -5.0);
     g_calls = 0;
     EXPECT_EQ(rCompFXEqZeroInt(&alternating, nullptr, 0, 1, &root, 1e-9), 1);
@@ -117,14 +101,10 @@ TEST(rCompFXEqZeroInt, ReportsDivergenceAndEndsWithoutConvergence) {
     EXPECT_TRUE(std::isnan(root));
 }
 
-TEST(rCompFXEqZeroAll, ScansSineForItsRootsInOrder) {
-    double roots[8];
+TEST(rCompFXEqZeroAll, ScansForRootsInOrderIncludingTouchingOnes) {
+    double roots[8], same[8];
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, -0.5, 7, 1, 0.01, roots, 8ul, 1e-12), 3);
-    EXPECT_NEAR(roots[0], 0.0, 1e-12);
-    EXPECT_NEAR(roots[1], kPi, 1e-12);
-    EXPECT_NEAR(roots[2], 2 * kPi, 1e-12);
-
-    double same[8];
+    expectValues(roots, {0, kPi, 2 * kPi}, 1e-12);
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, -0.5, 7, 1, 0.01, same, 1e-12), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(same[i], roots[i]);
@@ -133,15 +113,12 @@ TEST(rCompFXEqZeroAll, ScansSineForItsRootsInOrder) {
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 0, 4, 1, 0.01, roots, 8ul, 1e-12), 2);
     EXPECT_EQ(roots[0], 0.0);
     EXPECT_NEAR(roots[1], kPi, 1e-12);
-}
-
-TEST(rCompFXEqZeroAll, FindsATouchingRootWithTheSecant) {
-    double roots[4];
+    // No sign change at a touching root: the secant finds it.
     EXPECT_EQ(rCompFXEqZeroAll(&touching, nullptr, 0, 3, 4, 0.01, roots, 4ul, 1e-10), 1);
     EXPECT_NEAR(roots[0], 1.0, 1e-5);
 }
 
-TEST(rCompFXEqZeroAll, StopsWhenTheCapacityIsFull) {
+TEST(rCompFXEqZeroAll, StopsWhenTheCapacityIsFullAndScansNothingOnDegenerateArguments) {
     double roots[4] = {-7, -7, -7, -7};
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, -0.5, 7, 1, 0.01, roots, 2ul, 1e-12), 2);
     EXPECT_NEAR(roots[1], kPi, 1e-12);
@@ -150,18 +127,18 @@ TEST(rCompFXEqZeroAll, StopsWhenTheCapacityIsFull) {
     EXPECT_EQ(roots[1], kPi);  // unchanged from the scan before
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 0, 4, 1, 0.01, roots, 0ul, 1e-12), 0);
     EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 0, 4, 1, 0.01, nullptr, 1e-12), 0);
-}
 
-TEST(rCompFXEqZeroAll, DegenerateArgumentsScanNothing) {
-    double roots[4] = {-7, -7, -7, -7};
-    g_calls = 0;
-    EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 0, 4, 1, 0, roots, 4ul, 1e-12), 1);  // d = 0
-    EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 1, 4, 1, -1, roots, 4ul, 1e-12), 0);
-    EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 1, 4, 1, std::nan(""), roots, 4ul, 1e-12), 0);
-    EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, 4, 1, 1, 0.01, roots, 4ul, 1e-12), 0);  // b < a
-    EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, std::nan(""), 1, 1, 0.01, roots, 4ul, 1e-12), 0);
-    EXPECT_EQ(g_calls, 5);  // only the test at a each time
-    EXPECT_EQ(roots[1], -7.0);
+    // d not positive, b below a, NaN borders: only the test at a, each time.
+    const struct {
+        double a, b, d;
+        long found;
+    } cases[] = {{0, 4, 0, 1}, {1, 4, -1, 0}, {1, 4, kNaN, 0}, {4, 1, 0.01, 0}, {kNaN, 1, 0.01, 0}};
+    for (const auto& c : cases) {
+        g_calls = 0;
+        EXPECT_EQ(rCompFXEqZeroAll(&sine, nullptr, c.a, c.b, 1, c.d, roots, 4ul, 1e-12), c.found);
+        EXPECT_EQ(g_calls, 1) << c.a << " " << c.b << " " << c.d;
+    }
+    EXPECT_EQ(roots[1], kPi);
 }
 
 TEST(rCompFXEqZeroAll, WorkIsBoundedForEveryFunction) {

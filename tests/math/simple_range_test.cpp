@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <limits>
+
+#include "support/math_checks.h"
 
 namespace {
 
@@ -39,21 +40,17 @@ TEST(VMATH_SimpleRange, ConstructionOrdersOnlyBeyondTheTolerance) {
     r.setTolerance(2);  // borders are not re-examined
     expectRange(r, 3, 4, 2);
 
+    expectRange(VMATH_SimpleRange::zero, 0, 0, 1e-9);  // the load-time constants carry relTol
+    expectRange(VMATH_SimpleRange::full, -DBL_MAX, DBL_MAX, 1e-9);
+    expectRange(VMATH_SimpleRange::max, -DBL_MAX, DBL_MAX, 1e-9);
     const RawRange raw(9, -9);
     EXPECT_EQ(raw.getMin(), 9.0);
     EXPECT_EQ(raw.getMax(), -9.0);
 }
 
-TEST(VMATH_SimpleRange, LoadTimeConstantsCarryRelTol) {
-    expectRange(VMATH_SimpleRange::zero, 0, 0, 1e-9);
-    expectRange(VMATH_SimpleRange::full, -DBL_MAX, DBL_MAX, 1e-9);
-    expectRange(VMATH_SimpleRange::max, -DBL_MAX, DBL_MAX, 1e-9);
-}
-
 TEST(VMATH_SimpleRange, SettersRefuseBordersWithinTheTolerance) {
     VMATH_SimpleRange r(0, 10, 0.5);
     r.setMax(0.4);
-    expectRange(r, 0, 10, 0.5);
     r.setMax(0.5);  // 0.5 - 0.5 > 0 is false
     expectRange(r, 0, 10, 0.5);
     r.setMax(0.6);
@@ -65,48 +62,40 @@ TEST(VMATH_SimpleRange, SettersRefuseBordersWithinTheTolerance) {
     s.setMinimalBorder(9.4);
     expectRange(s, 9.4, 10, 0.5);
     s.setMaximalBorder(9.8);  // 9.3 > 9.4 is false
+    s.setMin(kNaN);
     expectRange(s, 9.4, 10, 0.5);
-    s.setMin(std::numeric_limits<double>::quiet_NaN());
-    expectRange(s, 9.4, 10, 0.5);
 }
 
-TEST(VMATH_SimpleRange, ContainmentOfValuesByType) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
+TEST(VMATH_SimpleRange, ContainmentAndOverlapUseThisRangesTolerance) {
     using R = VMATH_SimpleRange;
-    EXPECT_TRUE(r.isInside(10.5, R::eClosed));
-    EXPECT_FALSE(r.isInside(10.6, R::eClosed));
-    EXPECT_FALSE(r.isInside(0.5, R::eOpenMin));
-    EXPECT_TRUE(r.isInside(0.6, R::eOpenMin));
-    EXPECT_FALSE(r.isInside(10.0, R::eOpenMax));
-    EXPECT_FALSE(r.isInside(9.5, R::eOpenMax));
-    EXPECT_TRUE(r.isInside(9.4, R::eOpen));
-    EXPECT_FALSE(r.isInside(0.5, R::eOpen));
-    EXPECT_FALSE(r.isInside(5.0, static_cast<R::eRangeType>(4)));
-    EXPECT_FALSE(VMATH_SimpleRange().isInside(0.0, R::eClosed));
-    EXPECT_FALSE(r.isInside(std::numeric_limits<double>::quiet_NaN(), R::eClosed));
+    const R r(0, 10, 0.5);
+    const struct {
+        double x;
+        R::eRangeType type;
+        bool inside;
+    } values[] = {{10.5, R::eClosed, true},   {10.6, R::eClosed, false},
+                  {0.5, R::eOpenMin, false},  {0.6, R::eOpenMin, true},
+                  {10.0, R::eOpenMax, false}, {9.5, R::eOpenMax, false},
+                  {9.4, R::eOpen, true},      {0.5, R::eOpen, false},
+                  {kNaN, R::eClosed, false},  {5.0, static_cast<R::eRangeType>(4), false}};
+    for (const auto& v : values)
+        EXPECT_EQ(r.isInside(v.x, v.type), v.inside) << v.x << " type " << v.type;
+    EXPECT_FALSE(R().isInside(0.0, R::eClosed));
+
+    // Of a range, the second type counts for both borders.
+    EXPECT_TRUE(r.isInside(R(-0.5, 10.5, 0), R::eOpen, R::eClosed));
+    EXPECT_FALSE(r.isInside(R(-0.5, 10.5, 0), R::eClosed, R::eOpen));
+    EXPECT_TRUE(r.isInside(R(0.0, 5.0, 0), R::eOpenMin, R::eOpenMax));
+    EXPECT_FALSE(r.isInside(R(0.0, 5.0, 0), R::eOpenMax, R::eOpenMin));
+
+    EXPECT_TRUE(r.overlaps(R(10.5, 20, 0)));
+    EXPECT_FALSE(r.overlaps(R(10.6, 20, 0)));
+    EXPECT_TRUE(r.overlaps(R(-5, -0.5, 0)));
+    EXPECT_FALSE(r.overlaps(R(-5, -0.6, 0)));
+    EXPECT_FALSE(r.overlaps(R()));
 }
 
-TEST(VMATH_SimpleRange, ContainmentOfRangesUsesTheSecondTypeForBothBorders) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
-    using R = VMATH_SimpleRange;
-    const VMATH_SimpleRange wide(-0.5, 10.5, 0);
-    EXPECT_TRUE(r.isInside(wide, R::eOpen, R::eClosed));
-    EXPECT_FALSE(r.isInside(wide, R::eClosed, R::eOpen));
-    const VMATH_SimpleRange lowEdge(0.0, 5.0, 0);
-    EXPECT_TRUE(r.isInside(lowEdge, R::eOpenMin, R::eOpenMax));  // type1 is not read
-    EXPECT_FALSE(r.isInside(lowEdge, R::eOpenMax, R::eOpenMin));
-}
-
-TEST(VMATH_SimpleRange, OverlapUsesThisRangesTolerance) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
-    EXPECT_TRUE(r.overlaps(VMATH_SimpleRange(10.5, 20, 0)));
-    EXPECT_FALSE(r.overlaps(VMATH_SimpleRange(10.6, 20, 0)));
-    EXPECT_TRUE(r.overlaps(VMATH_SimpleRange(-5, -0.5, 0)));
-    EXPECT_FALSE(r.overlaps(VMATH_SimpleRange(-5, -0.6, 0)));
-    EXPECT_FALSE(r.overlaps(VMATH_SimpleRange()));
-}
-
-TEST(VMATH_SimpleRange, SimpleUnionAndIntersectionTakeBordersBeyondTheTolerance) {
+TEST(VMATH_SimpleRange, UnionAndIntersectionTakeBordersBeyondTheToleranceOrGiveTheEmptyRange) {
     const VMATH_SimpleRange r(0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.3, 10.4, 0)), 0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.6, 10.6, 0)), -0.6, 10.6, 0.5);
@@ -119,10 +108,7 @@ TEST(VMATH_SimpleRange, SimpleUnionAndIntersectionTakeBordersBeyondTheTolerance)
     expectRange(r.calcSimpleIntersection(VMATH_SimpleRange(10.4, 30, 0)), 10.4, 10, 0.5);
     // The result carries this range's tolerance.
     expectRange(VMATH_SimpleRange(2, 8, 0).calcSimpleUnion(r), 0, 10, 0);
-}
-
-TEST(VMATH_SimpleRange, UnionAndIntersectionOfRangesApartGiveTheEmptyRange) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
+    // The checked forms give the empty range for ranges apart.
     expectRange(r.calcUnion(VMATH_SimpleRange(20, 30, 0)), DBL_MAX, -DBL_MAX, 1e-9);
     expectRange(r.calcIntersection(VMATH_SimpleRange(20, 30, 0)), DBL_MAX, -DBL_MAX, 1e-9);
     EXPECT_LT(r.calcIntersection(VMATH_SimpleRange(-9, -1, 0)).getRange(), 0.0);

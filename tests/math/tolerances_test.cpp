@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
+#include "support/math_checks.h"
 
 TEST(V_Tolerances, GettersGiveTheLibraryWideValues) {
     EXPECT_EQ(V_Tolerances::getRelTol(), 1e-9);
@@ -12,23 +11,16 @@ TEST(V_Tolerances, GettersGiveTheLibraryWideValues) {
     EXPECT_EQ(V_Tolerances::getAngleTol(), 1e-6);
 }
 
-TEST(V_Tolerances, IsEqualComparesTheAbsoluteDifferenceStrictly) {
-    EXPECT_TRUE(V_Tolerances::isEqual(1.0, 1.0 + 5e-10));
-    EXPECT_TRUE(V_Tolerances::isEqual(1.0 + 5e-10, 1.0));
-    EXPECT_FALSE(V_Tolerances::isEqual(1.0, 1.0 + 2e-9));
-    // A difference of exactly relTol is not below it.
-    EXPECT_FALSE(V_Tolerances::isEqual(0.0, V_Tolerances::getRelTol()));
-    EXPECT_FALSE(V_Tolerances::isEqual(-V_Tolerances::getRelTol(), 0.0));
-    // Absolute, whatever the magnitude.
-    EXPECT_FALSE(V_Tolerances::isEqual(1e6, 1e6 + 1e-6));
-    EXPECT_FALSE(V_Tolerances::isEqual(1e12, 1e12 + 1e-3));
-    EXPECT_TRUE(V_Tolerances::isEqual(1e-300, -1e-300));
-}
-
-TEST(V_Tolerances, IsEqualIsFalseForNaN) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(V_Tolerances::isEqual(nan, nan));
-    EXPECT_FALSE(V_Tolerances::isEqual(nan, 0.0));
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(V_Tolerances::isEqual(inf, inf));  // inf - inf is NaN
+TEST(V_Tolerances, IsEqualComparesTheAbsoluteDifferenceStrictlyAndIsFalseForNaN) {
+    // A difference of exactly relTol is not below it; the difference is absolute, whatever the
+    // magnitude; inf - inf is NaN.
+    const struct {
+        double a, b;
+        bool equal;
+    } cases[] = {{1.0, 1.0 + 5e-10, true},   {1.0 + 5e-10, 1.0, true}, {1.0, 1.0 + 2e-9, false},
+                 {0.0, 1e-9, false},         {-1e-9, 0.0, false},      {1e6, 1e6 + 1e-6, false},
+                 {1e12, 1e12 + 1e-3, false}, {1e-300, -1e-300, true},  {kNaN, kNaN, false},
+                 {kNaN, 0.0, false},         {kInf, kInf, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(V_Tolerances::isEqual(c.a, c.b), c.equal) << c.a << " " << c.b;
 }

@@ -1,7 +1,8 @@
-// What the collection tests share: reading a collection through its cursor, and the messages the
-// collection exceptions write.
+// What the collection tests share: a few pointers to store, building a collection from a list of
+// them, reading it back through its cursor, and the messages and errors the collections raise.
 //
-//   EXPECT_EQ(walk(list), (Ptrs{pa, pb}));
+//   const V_SetVoidPtr set = filled<V_SetVoidPtr>({pc, pa});
+//   EXPECT_EQ(walk(set), (Ptrs{pa, pc}));
 //   EXPECT_EQ(dump.take(), outOfRangeMessage(3, 3));
 #ifndef ORVANE_TESTS_SUPPORT_COLLECTION_WALK_H
 #define ORVANE_TESTS_SUPPORT_COLLECTION_WALK_H
@@ -9,19 +10,51 @@
 #include <orvane/collections/collection.h>
 #include <orvane/collections/cursor/abstract_cursor.h>
 
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 using Ptrs = std::vector<const void*>;
 
+// Four objects to point at, in ascending address order: pa < pb < pc < pd.
+inline int g_objects[4];
+inline void* const pa = &g_objects[0];
+inline void* const pb = &g_objects[1];
+inline void* const pc = &g_objects[2];
+inline void* const pd = &g_objects[3];
+
+// A collection with `ptrs` inserted one by one, in order.
+template <class Collection>
+Collection filled(const Ptrs& ptrs) {
+    Collection collection;
+    for (const void* p : ptrs)
+        collection.insert(p);
+    return collection;
+}
+
+// Longer than any collection the tests build: a cursor that never runs off ends a walk there.
+inline constexpr std::size_t kWalkLimit = 1000;
+
 // The elements in the collection's own order, read with a cursor: first(), then while valid().
 inline Ptrs walk(const V_PCollection& collection) {
     Ptrs seen;
     std::unique_ptr<V_PAbstractCursor> cursor(collection.createCursor());
-    for (cursor->first(); cursor->valid(); cursor->next())
+    for (cursor->first(); cursor->valid() && seen.size() < kWalkLimit; cursor->next())
         seen.push_back(cursor->current());
     return seen;
+}
+
+// The text of the std::length_error that `work` throws, or "no length error".
+inline std::string lengthErrorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::length_error& e) {
+        return e.what();
+    }
+    return "no length error";
 }
 
 inline std::string outOfRangeMessage(unsigned long index, unsigned long cardinality) {

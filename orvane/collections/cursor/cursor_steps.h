@@ -4,8 +4,8 @@
 // cursor's valid flag; it returns the new flag, so a cursor reads its element only when the step
 // succeeded:
 //
-//   void* V_PListVoidCursor::next() {
-//       return orvane::cursor_steps::toNext(store, it, m_valid) ? *it : nullptr;
+//   void* next() override {   // V_PStoreCursor, the base of the untyped cursors
+//       return orvane::cursor_steps::toNext(*m_store, it, m_valid) ? *it : nullptr;
 //   }
 //
 // The rules are those of V_PAbstractCursor: first and last fail on an empty range, next and

@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "support/collection_walk.h"
@@ -24,250 +26,152 @@
 
 namespace {
 
-using Elements = std::vector<void*>;
+using Map = V_MapVoidPtr<VSYST_SymbolA>;
 
-int objects[4];
-void* const p0 = &objects[0];  // ascending addresses: p0 < p1 < p2 < p3
-void* const p1 = &objects[1];
-void* const p2 = &objects[2];
-void* const p3 = &objects[3];
-
-// What a test needs to know of a collection kind: how to add an element, whether null is an
-// element, and the order a walk visits the added elements in.
-struct ArrayKind {
-    using Collection = V_ArrayVoidPtr;
-    using Cursor = V_PArrayVoidCursor;
-    static constexpr bool kHoldsNull = true;
-    static void add(Collection& c, void* p) { c.insert(p); }
-    static Elements walkOrder(const Elements& added) { return added; }
-};
-
-struct ListKind {
-    using Collection = V_ListVoidPtr;
-    using Cursor = V_PListVoidCursor;
-    static constexpr bool kHoldsNull = true;
-    static void add(Collection& c, void* p) { c.insert(p); }
-    static Elements walkOrder(const Elements& added) { return added; }
-};
-
-// The set and the bag walk in ascending address order (null first).
-Elements ascending(Elements ptrs) {
-    std::stable_sort(ptrs.begin(), ptrs.end(), [](const void* x, const void* y) {
-        return reinterpret_cast<std::uintptr_t>(x) < reinterpret_cast<std::uintptr_t>(y);
-    });
-    return ptrs;
+template <class Collection>
+void add(Collection& c, const void* p) {
+    c.insert(p);
 }
 
-struct SetKind {
-    using Collection = V_SetVoidPtr;
-    using Cursor = V_PSetVoidCursor;
-    static constexpr bool kHoldsNull = false;
-    static void add(Collection& c, void* p) { c.insert(p); }
-    static Elements walkOrder(const Elements& added) { return ascending(added); }
-};
+// Keys that sort in the order the values are added, so a map walks in insertion order.
+void add(Map& c, const void* p) {
+    char key[16];
+    std::snprintf(key, sizeof key, "key%03lu", c.cardinality());
+    c.insert(key, const_cast<void*>(p));
+}
 
-struct BagKind {
-    using Collection = V_BagVoidPtr;
-    using Cursor = V_PBagVoidCursor;
-    static constexpr bool kHoldsNull = true;
-    static void add(Collection& c, void* p) { c.insert(p); }
-    static Elements walkOrder(const Elements& added) { return ascending(added); }
-};
+// A collection kind: whether null is an element, and whether a walk visits the elements in
+// ascending address order (null first) rather than in the order they were added.
+template <class C, bool HoldsNull, bool Ascending>
+struct Kind {
+    using Collection = C;
+    using Cursor = std::remove_pointer_t<decltype(std::declval<const C&>().createCursor())>;
 
-// Keys that sort in the order the values are added, so the walk follows the insertion order.
-struct MapKind {
-    using Collection = V_MapVoidPtr<VSYST_SymbolA>;
-    using Cursor = V_PMapVoidCursor<VSYST_SymbolA>;
-    static constexpr bool kHoldsNull = true;
-    static void add(Collection& c, void* p) {
-        char key[16];
-        std::snprintf(key, sizeof key, "key%03lu", c.cardinality());
-        c.insert(key, p);
+    static Collection of(const Ptrs& added) {
+        Collection c;
+        for (const void* p : added)
+            add(c, p);  // the set refuses null
+        return c;
     }
-    static Elements walkOrder(const Elements& added) { return added; }
-};
-
-template <class Kind>
-class CursorProtocol : public ::testing::Test {
-protected:
-    using Collection = typename Kind::Collection;
-    using Cursor = typename Kind::Cursor;
-
-    static void fill(Collection& c, const Elements& ptrs) {
-        for (void* p : ptrs)
-            Kind::add(c, p);
-    }
-
-    static std::unique_ptr<V_PAbstractCursor> cursorOver(const Collection& c) {
-        return std::unique_ptr<V_PAbstractCursor>(c.createCursor());
-    }
-
-    static Elements forward(V_PAbstractCursor& cursor) {
-        Elements seen;
-        for (cursor.first(); cursor.valid(); cursor.next())
-            seen.push_back(cursor.current());
-        return seen;
-    }
-
-    static Elements backward(V_PAbstractCursor& cursor) {
-        Elements seen;
-        for (cursor.last(); cursor.valid(); cursor.previous())
-            seen.push_back(cursor.current());
-        return seen;
+    // The order a walk visits `added` in.
+    static Ptrs walkOrder(Ptrs added) {
+        if (!HoldsNull) added.erase(std::remove(added.begin(), added.end(), nullptr), added.end());
+        if (Ascending) {
+            std::stable_sort(added.begin(), added.end(), [](const void* x, const void* y) {
+                return reinterpret_cast<std::uintptr_t>(x) < reinterpret_cast<std::uintptr_t>(y);
+            });
+        }
+        return added;
     }
 };
 
-using Kinds = ::testing::Types<ArrayKind, ListKind, SetKind, BagKind, MapKind>;
+using Kinds = ::testing::Types<Kind<V_ArrayVoidPtr, true, false>, Kind<V_ListVoidPtr, true, false>,
+                               Kind<V_SetVoidPtr, false, true>, Kind<V_BagVoidPtr, true, true>,
+                               Kind<Map, true, false>>;
+
+template <class K>
+class CursorProtocol : public ::testing::Test {};
 TYPED_TEST_SUITE(CursorProtocol, Kinds);
+
+Ptrs backward(V_PAbstractCursor& cursor) {
+    Ptrs seen;
+    for (cursor.last(); cursor.valid() && seen.size() < kWalkLimit; cursor.previous())
+        seen.push_back(cursor.current());
+    return seen;
+}
 
 }  // namespace
 
-TYPED_TEST(CursorProtocol, ANewCursorIsNotValidUntilPositioned) {
-    typename TestFixture::Collection collection;
-    TestFixture::fill(collection, {p1, p0});
-    auto cursor = TestFixture::cursorOver(collection);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_FALSE(cursor->more());
-    EXPECT_EQ(cursor->current(), nullptr);
-    EXPECT_EQ(cursor->next(), nullptr);
-    EXPECT_EQ(cursor->previous(), nullptr);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_EQ(cursor->owner(), &collection);
-
-    typename TestFixture::Cursor onTheStack(collection);  // the same, on the caller's storage
-    EXPECT_FALSE(onTheStack.valid());
-    EXPECT_EQ(onTheStack.owner(), &collection);
-    EXPECT_EQ(TestFixture::forward(onTheStack), TypeParam::walkOrder({p1, p0}));
+TYPED_TEST(CursorProtocol, ACursorIsNotValidUntilPositionedOnAnElement) {
+    const auto empty = TypeParam::of({});
+    const auto collection = TypeParam::of({pb, pa});
+    std::unique_ptr<V_PAbstractCursor> created(collection.createCursor());
+    typename TypeParam::Cursor constructed(collection);  // also on the caller's storage
+    typename TypeParam::Cursor onEmpty(empty);
+    EXPECT_EQ(onEmpty.first(), nullptr);
+    EXPECT_EQ(onEmpty.last(), nullptr);
+    const std::vector<V_PAbstractCursor*> cursors = {created.get(), &constructed, &onEmpty};
+    for (V_PAbstractCursor* c : cursors) {
+        EXPECT_FALSE(c->valid());
+        EXPECT_FALSE(c->more());
+        EXPECT_EQ(c->current(), nullptr);
+        EXPECT_EQ(c->next(), nullptr);
+        EXPECT_EQ(c->previous(), nullptr);
+        EXPECT_FALSE(c->valid());
+    }
+    EXPECT_EQ(created->owner(), &collection);
+    EXPECT_EQ(constructed.owner(), &collection);
+    EXPECT_EQ(onEmpty.owner(), &empty);
+    EXPECT_EQ(constructed.first(), TypeParam::walkOrder({pb, pa})[0]);
 }
 
-TYPED_TEST(CursorProtocol, FirstAndLastOnAnEmptyCollectionLeaveTheCursorNotValid) {
-    typename TestFixture::Collection collection;
-    auto cursor = TestFixture::cursorOver(collection);
-    EXPECT_EQ(cursor->first(), nullptr);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_EQ(cursor->last(), nullptr);
-    EXPECT_FALSE(cursor->more());
-    EXPECT_EQ(cursor->next(), nullptr);
-    EXPECT_EQ(cursor->previous(), nullptr);
+TYPED_TEST(CursorProtocol, WalksBothWaysInItsOwnOrderOverNullElementsAndRunsOffAtEitherEnd) {
+    // Null is an element like any other (the set refuses it): a walk ends by validity.
+    const Ptrs added = {pc, nullptr, pa, pd, nullptr, pb};
+    const Ptrs order = TypeParam::walkOrder(added);
+    const auto collection = TypeParam::of(added);
+    typename TypeParam::Cursor cursor(collection);
+    EXPECT_EQ(walk(collection), order);
+    EXPECT_EQ(backward(cursor), Ptrs(order.rbegin(), order.rend()));
+    EXPECT_EQ(cursor.previous(), nullptr);  // once off the end, it moves in neither direction
+    EXPECT_EQ(cursor.next(), nullptr);
+    EXPECT_EQ(cursor.current(), nullptr);
+    EXPECT_FALSE(cursor.valid());
+    EXPECT_EQ(cursor.first(), order[0]);
+    EXPECT_TRUE(cursor.more());
+    EXPECT_EQ(cursor.next(), order[1]);
+    EXPECT_EQ(cursor.previous(), order[0]);
+    EXPECT_EQ(cursor.last(), order.back());
+    EXPECT_EQ(cursor.previous(), order[order.size() - 2]);
+    EXPECT_EQ(cursor.current(), order[order.size() - 2]);
+    EXPECT_TRUE(cursor.valid());
 }
 
-TYPED_TEST(CursorProtocol, AWalkOverOneElementRunsOffAtEitherEnd) {
-    typename TestFixture::Collection collection;
-    TestFixture::fill(collection, {p2});
-    auto cursor = TestFixture::cursorOver(collection);
-    EXPECT_EQ(cursor->first(), p2);
-    EXPECT_TRUE(cursor->valid());
-    EXPECT_TRUE(cursor->more());
-    EXPECT_EQ(cursor->current(), p2);
-    EXPECT_EQ(cursor->next(), nullptr);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_EQ(cursor->current(), nullptr);
+TYPED_TEST(CursorProtocol, CopiesAndDeepCopiesTakeOverOwnerPositionAndValidity) {
+    const auto mine = TypeParam::of({pa});
+    const auto other = TypeParam::of({pd, pb, pc});
+    const Ptrs order = TypeParam::walkOrder({pd, pb, pc});
+    typename TypeParam::Cursor source(other);
+    source.first();
+    source.next();
 
-    EXPECT_EQ(cursor->last(), p2);
-    EXPECT_TRUE(cursor->valid());
-    EXPECT_EQ(cursor->previous(), nullptr);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_EQ(cursor->next(), nullptr);  // not valid: does not move back onto the element
-    EXPECT_FALSE(cursor->valid());
-}
-
-TYPED_TEST(CursorProtocol, WalksBothWaysInTheCollectionsOwnOrder) {
-    typename TestFixture::Collection collection;
-    const Elements added = {p2, p0, p3, p1};
-    TestFixture::fill(collection, added);
-    const Elements order = TypeParam::walkOrder(added);
-    auto cursor = TestFixture::cursorOver(collection);
-
-    EXPECT_EQ(TestFixture::forward(*cursor), order);
-    EXPECT_EQ(TestFixture::backward(*cursor), Elements(order.rbegin(), order.rend()));
-
-    // Once off the end, the cursor moves in neither direction.
-    EXPECT_EQ(cursor->previous(), nullptr);
-    EXPECT_FALSE(cursor->valid());
-    EXPECT_EQ(cursor->first(), order.front());
-    EXPECT_EQ(cursor->next(), order[1]);
-    EXPECT_EQ(cursor->previous(), order.front());
-    EXPECT_EQ(cursor->last(), order.back());
-    EXPECT_EQ(cursor->previous(), order[2]);
-    EXPECT_EQ(cursor->current(), order[2]);
-}
-
-TYPED_TEST(CursorProtocol, AWalkOverNullElementsEndsByValidityNotByANullResult) {
-    typename TestFixture::Collection collection;
-    const Elements added = {nullptr, p1, nullptr};
-    TestFixture::fill(collection, added);
-    // The set refuses null; every other kind holds it like any pointer.
-    const Elements expected = TypeParam::kHoldsNull ? TypeParam::walkOrder(added) : Elements{p1};
-    auto cursor = TestFixture::cursorOver(collection);
-    EXPECT_EQ(cursor->first(), expected.front());
-    EXPECT_TRUE(cursor->valid());
-    EXPECT_EQ(TestFixture::forward(*cursor), expected);
-    EXPECT_EQ(TestFixture::backward(*cursor), Elements(expected.rbegin(), expected.rend()));
-}
-
-TYPED_TEST(CursorProtocol, ACopiedCursorStartsAtTheSameElementAndMovesOnItsOwn) {
-    typename TestFixture::Collection collection;
-    TestFixture::fill(collection, {p0, p1, p2});
-    const Elements order = TypeParam::walkOrder({p0, p1, p2});
-    typename TestFixture::Cursor original(collection);
-    original.first();
-    original.next();
-
-    typename TestFixture::Cursor copy(original);
+    typename TypeParam::Cursor copy(source);
     EXPECT_TRUE(copy.valid());
     EXPECT_EQ(copy.current(), order[1]);
-    EXPECT_EQ(copy.owner(), &collection);
+    EXPECT_EQ(copy.owner(), &other);
     copy.next();
     EXPECT_EQ(copy.current(), order[2]);
-    EXPECT_EQ(original.current(), order[1]);
-    original.previous();
-    EXPECT_EQ(copy.current(), order[2]);
+    EXPECT_EQ(source.current(), order[1]);  // the positions are not shared
 
-    typename TestFixture::Cursor fresh(collection);
-    typename TestFixture::Cursor freshCopy(fresh);
-    EXPECT_FALSE(freshCopy.valid());
-}
-
-TYPED_TEST(CursorProtocol, DeepCopyTakesOwnerPositionAndValidityFromItsSource) {
-    typename TestFixture::Collection mine;
-    typename TestFixture::Collection other;
-    TestFixture::fill(mine, {p0});
-    TestFixture::fill(other, {p1, p2, p3});
-    const Elements order = TypeParam::walkOrder({p1, p2, p3});
-
-    auto target = TestFixture::cursorOver(mine);
+    std::unique_ptr<V_PAbstractCursor> target(mine.createCursor());
     target->first();
-    auto source = TestFixture::cursorOver(other);
-    source->last();
-    source->previous();
-
-    target->deepCopy(source.get());
+    target->deepCopy(&source);
     EXPECT_EQ(target->owner(), &other);
-    EXPECT_TRUE(target->valid());
     EXPECT_EQ(target->current(), order[1]);
-    target->next();
-    EXPECT_EQ(source->current(), order[1]);  // the positions are not shared
+    target->previous();
+    EXPECT_EQ(source.current(), order[1]);
+    source.next();
+    EXPECT_EQ(target->current(), order[0]);
+    EXPECT_EQ(target->last(), order[2]);  // the source's collection, from end to end
 
-    auto unpositioned = TestFixture::cursorOver(mine);
-    target->deepCopy(unpositioned.get());
+    typename TypeParam::Cursor unpositioned(mine);
+    typename TypeParam::Cursor unpositionedCopy(unpositioned);
+    EXPECT_FALSE(unpositionedCopy.valid());
+    target->deepCopy(&unpositioned);
     EXPECT_EQ(target->owner(), &mine);
     EXPECT_FALSE(target->valid());
 }
 
 TYPED_TEST(CursorProtocol, DeepCopyFromAnotherKindOfCursorThrowsAndChangesNothing) {
     DumpCapture dump;
-    typename TestFixture::Collection collection;
-    TestFixture::fill(collection, {p0, p1});
-    auto target = TestFixture::cursorOver(collection);
+    const auto collection = TypeParam::of({pa, pb});
+    std::unique_ptr<V_PAbstractCursor> target(collection.createCursor());
     target->last();
     V_PNullCursor none;
-
     EXPECT_THROW(target->deepCopy(&none), XCOLL_CursorException);
     EXPECT_THROW(target->deepCopy(nullptr), XCOLL_CursorException);
-    EXPECT_EQ(dump.text(),
-              "[\nThe performed cursor operation failed.\n]\n"
-              "[\nThe performed cursor operation failed.\n]\n");
+    EXPECT_EQ(dump.text(), std::string(kCursorFailedMessage) + kCursorFailedMessage);
     EXPECT_TRUE(target->valid());
-    EXPECT_EQ(target->current(), TypeParam::walkOrder({p0, p1}).back());
+    EXPECT_EQ(target->current(), TypeParam::walkOrder({pa, pb}).back());
     EXPECT_EQ(target->owner(), &collection);
 }

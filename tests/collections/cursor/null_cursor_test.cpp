@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/collection_walk.h"
 #include "support/dump_capture.h"
@@ -21,29 +22,19 @@ TEST(V_PNullCursor, NeverHasAnElementAndNeverBecomesValid) {
     EXPECT_FALSE(c.more());
     EXPECT_FALSE(c.valid());
     EXPECT_EQ(c.owner(), nullptr);
-
-    int steps = 0;
-    for (c.first(); c.valid(); c.next())
-        ++steps;
-    EXPECT_EQ(steps, 0);
 }
 
 TEST(V_PNullCursor, DeepCopyThrowsACursorExceptionWhateverItIsGiven) {
     DumpCapture dump;
-    V_PNullCursor cursor;
-    V_PNullCursor other;
-    int x = 0;
-    V_ArrayVoidPtr array(1, &x);
+    V_PNullCursor cursor, other;
+    const V_ArrayVoidPtr array(1, pa);
     V_PArrayVoidCursor positioned(array);
     positioned.first();
-
-    EXPECT_THROW(cursor.deepCopy(&other), XCOLL_CursorException);
-    EXPECT_THROW(cursor.deepCopy(&positioned), XCOLL_CursorException);
-    EXPECT_THROW(cursor.deepCopy(nullptr), XCOLL_CursorException);
+    const std::vector<const V_PAbstractCursor*> sources = {&other, nullptr, &positioned};
+    for (const V_PAbstractCursor* source : sources)
+        EXPECT_THROW(cursor.deepCopy(source), XCOLL_CursorException);
     EXPECT_EQ(dump.text(),
-              "[\nThe performed cursor operation failed.\n]\n"
-              "[\nThe performed cursor operation failed.\n]\n"
-              "[\nThe performed cursor operation failed.\n]\n");
+              std::string(kCursorFailedMessage) + kCursorFailedMessage + kCursorFailedMessage);
     EXPECT_FALSE(cursor.valid());
     EXPECT_TRUE(positioned.valid());
 }
