@@ -124,7 +124,9 @@ def doc_block(block, file_comment):
         elif pre[n]:
             first = n == 0 or not pre[n - 1]
             last = n + 1 == len(block) or not pre[n + 1]
-            out.append(indent + "/// " + ("<pre>" if first else "") + escape_all(body[1:].rstrip())
+            # A leading '-' or '+' would start a Markdown list even inside <pre>.
+            text = re.sub(r"^(\s*)([-+])", r"\1\\\2", escape_all(body[1:].rstrip()))
+            out.append(indent + "/// " + ("<pre>" if first else "") + text
                        + ("</pre>" if last else ""))
         else:
             out.append(indent + "/// " + escape_prose(body.strip()))
@@ -160,10 +162,13 @@ def filter_header(text):
             continue
         if not lines[start].documenting or block[0][1].lstrip().startswith("NOLINT"):
             continue
+        if i < len(lines) and re.match(r"\s*namespace\b", lines[i].text):
+            continue  # a note on a namespace block, not documentation of the namespace
         out[start:i] = doc_block(block, False)
         # The declarations that follow without a break share this comment: each gets it as a
         # `/** ... */` in front of its first line. Inline function bodies are stepped over.
         depth, seen, decl_start = lines[start].depth, 0, i
+        group_of_overrides = False
         j = i
         while j < len(lines):
             line = lines[j]
@@ -183,10 +188,14 @@ def filter_header(text):
             if line.end_depth == depth and line.code.rstrip().endswith((";", "}")):
                 seen += 1
                 # Destructors, deleted members and overrides need no text of their own (Doxygen
-                # asks none, and an override shows its base's); they keep none of the comment.
+                # asks none, and an override shows its base's): they share the comment only
+                # when it stands above overrides itself.
                 decl = " ".join(x.code for x in lines[decl_start:j + 1])
+                if seen == 1:
+                    group_of_overrides = bool(re.search(r"\boverride\b", decl))
                 if (seen > 1 and lines[decl_start].trailing is None and "~" not in decl
-                        and not re.search(r"=\s*delete|\boverride\b", decl)):
+                        and not re.search(r"=\s*delete", decl)
+                        and (group_of_overrides or not re.search(r"\boverride\b", decl))):
                     shared[decl_start] = flattened(block).replace("*/", "* /")
                 decl_start = j + 1
             j += 1
