@@ -15,6 +15,15 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
 
+# The program and its manual page, when the build has the program.
+if(EXISTS ${BUILD}/cli/orvane-tools)
+  run(${prefix}/bin/orvane-tools --version)
+  message(STATUS "installed: ${last_output}")
+  if(NOT EXISTS ${prefix}/share/man/man1/orvane-tools.1)
+    message(FATAL_ERROR "the manual page was not installed to share/man/man1")
+  endif()
+endif()
+
 # find_package
 run(${CMAKE_COMMAND} -S ${SOURCE}/examples -B ${WORK}/examples -G ${GENERATOR}
     -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${prefix})
