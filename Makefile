@@ -3,13 +3,14 @@
 #   make test      build and run every test: a plain build (g++), then an ASan+UBSan build (clang++)
 #   make fuzz      run every fuzz target for FUZZ_SECONDS (default 60) under ASan+UBSan
 #   make coverage  run the tests on an instrumented build and print the library's coverage
+#   make docs      the API reference from the header comments (build-docs/html); any warning fails
 
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 CMAKE_CONFIGURE = cmake -S . $(GENERATOR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: demo test test-plain test-sanitize fuzz coverage clean
+.PHONY: demo test test-plain test-sanitize fuzz coverage docs clean
 
 demo:
 	@scripts/setup.sh base
@@ -52,5 +53,14 @@ coverage:
 	  --txt build-coverage/coverage.txt build-coverage
 	@echo "(per-file table: build-coverage/coverage.txt)"
 
+# Doxygen writes every warning to build-docs/warnings.log and fails on any of them.
+docs:
+	@scripts/setup.sh docs
+	@rm -rf build-docs && mkdir -p build-docs
+	@doxygen docs/Doxyfile || { cat build-docs/warnings.log; \
+	  echo "make docs: $$(grep -c . build-docs/warnings.log) warnings" >&2; exit 1; }
+	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
+	@echo "API reference: build-docs/html/index.html"
+
 clean:
-	rm -rf build build-sanitize build-fuzz build-coverage .fuzz-work
+	rm -rf build build-sanitize build-fuzz build-coverage build-docs .fuzz-work

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, from the distribution's packages, when it is missing.
-# Usage: scripts/setup.sh [base|coverage|fuzz|all]   (default: base)
+# Usage: scripts/setup.sh [base|sanitize|coverage|fuzz|docs|all]   (default: base)
 set -euo pipefail
 
 want=${1:-base}
@@ -24,6 +24,12 @@ case "$want" in
 esac
 case "$want" in
   coverage|all) need_cmd gcovr gcovr ;;
+esac
+case "$want" in
+  docs|all)
+    need_cmd doxygen doxygen
+    need_cmd python3 python3  # the header filter of docs/Doxyfile
+    ;;
 esac
 
 if [ ${#packages[@]} -eq 0 ]; then exit 0; fi

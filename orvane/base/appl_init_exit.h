@@ -27,16 +27,23 @@
 
 #include "orvane/base/export.h"
 
+// One module's start-up and shut-down, registered for as long as the object lives.
 class ORVANE_API VSYST_ApplInitExit {
 public:
+    // Set-up of a module: true when the module is ready (only then does its exit run later).
     using InitFunction = bool (*)();
+    // Clean-up of a module whose init succeeded.
     using ExitFunction = void (*)();
 
+    // Registers the module; while the modules are up, runs `init` at once. `name` is not copied
+    // and must outlive the object (a literal). Null functions do nothing.
     VSYST_ApplInitExit(const char* name, short order, InitFunction init, ExitFunction exit);
+    // Runs the exit function if the init ran and succeeded, and unregisters the module.
     ~VSYST_ApplInitExit();
     VSYST_ApplInitExit(const VSYST_ApplInitExit&) = delete;
     VSYST_ApplInitExit& operator=(const VSYST_ApplInitExit&) = delete;
 
+    // The name and the order number given at construction.
     const char* name() const { return m_name; }
     short order() const { return m_order; }
     // True while the init function has run successfully and the exit function has not.
@@ -46,6 +53,7 @@ public:
     static void startUp();
     // Runs every pending exit in descending order; from then on new objects wait for startUp.
     static void shutDown();
+    // True between startUp and shutDown (which the library's load and unload call).
     static bool isUp();
 
 private:

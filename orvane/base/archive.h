@@ -24,19 +24,25 @@
 // Thrown by V_ASArchiveIn when a read would pass the end of its buffer.
 class ORVANE_API V_ASArchiveException : public V_Exception {
 public:
+    // Announces on the dump stream how many bytes a read wanted and how many were left.
     V_ASArchiveException(unsigned long wanted, unsigned long left);
+    // Copies announce nothing.
     V_ASArchiveException(const V_ASArchiveException& other);
     V_ASArchiveException& operator=(const V_ASArchiveException& other);
     ~V_ASArchiveException() override;
 };
 
+// A growing byte buffer that serialisation writes to.
 class ORVANE_API V_ASArchiveOut {
 public:
     V_ASArchiveOut() = default;
 
+    // Appends `count` bytes from `bytes` (nothing when `count` is 0).
     void write(const void* bytes, unsigned long count);
+    // Appends the 8 bytes of `value`, little-endian.
     void writeDouble(double value);
 
+    // The bytes written so far; valid until the next write.
     const unsigned char* data() const { return m_bytes.data(); }
     // The number of bytes written so far, which is also the write position.
     unsigned long size() const { return static_cast<unsigned long>(m_bytes.size()); }
@@ -45,15 +51,21 @@ private:
     std::vector<unsigned char> m_bytes;
 };
 
+// Reads back what a V_ASArchiveOut wrote, from a buffer the caller keeps.
 class ORVANE_API V_ASArchiveIn {
 public:
     // Reads from `data`, which must stay valid and unchanged while this archive reads.
     V_ASArchiveIn(const unsigned char* data, unsigned long size);
 
+    // Copies the next `count` bytes to `bytes`; throws V_ASArchiveException, reading nothing,
+    // when fewer are left.
     void read(void* bytes, unsigned long count);
+    // Reads the next 8 bytes as a little-endian double; throws like `read`.
     double readDouble();
 
+    // The number of bytes read so far.
     unsigned long position() const { return m_position; }
+    // The size of the buffer.
     unsigned long size() const { return m_size; }
 
 private:

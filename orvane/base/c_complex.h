@@ -4,6 +4,7 @@
 #ifndef ORVANE_BASE_C_COMPLEX_H
 #define ORVANE_BASE_C_COMPLEX_H
 
+// A complex number as two doubles; the library's complex helpers take and give it.
 struct _complex {
     double x;  // real part
     double y;  // imaginary part

@@ -18,30 +18,39 @@
 
 namespace orvane::chars {
 
+// '0' to '9'.
 constexpr bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
+// 'a' to 'z'.
 constexpr bool isLower(unsigned char c) {
     return c >= 'a' && c <= 'z';
 }
+// 'A' to 'Z'.
 constexpr bool isUpper(unsigned char c) {
     return c >= 'A' && c <= 'Z';
 }
+// An ASCII letter, either case.
 constexpr bool isLetter(unsigned char c) {
     return isLower(c) || isUpper(c);
 }
+// An ASCII letter or digit.
 constexpr bool isLetterOrDigit(unsigned char c) {
     return isLetter(c) || isDigit(c);
 }
+// Blank, tab, newline, vertical tab, form feed or carriage return.
 constexpr bool isSpace(unsigned char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
+// Blank or tab.
 constexpr bool isBlank(unsigned char c) {
     return c == ' ' || c == '\t';
 }
+// The lower-case letter for 'A' to 'Z'; every other byte as it is.
 constexpr unsigned char toLower(unsigned char c) {
     return isUpper(c) ? static_cast<unsigned char>(c - 'A' + 'a') : c;
 }
+// The upper-case letter for 'a' to 'z'; every other byte as it is.
 constexpr unsigned char toUpper(unsigned char c) {
     return isLower(c) ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }

@@ -25,15 +25,19 @@ class VSYST_DumpStream;
 
 // One registered menu, as `VSYST_DIManager::entries` lists it.
 struct VSYST_DIEntry {
-    V_STRING group;
-    V_STRING item;
+    V_STRING group;               // the group, for example "System"
+    V_STRING item;                // the item within the group, for example "Events"
     std::vector<V_STRING> lines;  // the menu split at its newlines
 };
 
+// The process-wide table of diagnostic menus, keyed by group and item.
 class ORVANE_API VSYST_DIManager {
 public:
+    // Runs the chosen line (0-based) of a menu, writing its output to `stream`.
     using Callback = void (*)(VSYST_DumpStream& stream, long line);
 
+    // Registers `menu` (lines separated by '\n') under group and item, replacing what was there;
+    // false, changing nothing, when an argument is null.
     static bool add(const char* group, const char* item, const char* menu, Callback callback);
 
     // Calls the callback registered under group and item with the stream and the line index;

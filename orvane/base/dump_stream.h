@@ -22,6 +22,8 @@
 
 class V_STRING;
 
+// A diagnostic stream: the standard one (standard error, or its redirection) or one on any
+// std::ostream.
 class ORVANE_API VSYST_DumpStream {
 public:
     // A stream that writes to `target`, which must outlive it.
@@ -36,7 +38,9 @@ public:
     // and returns the previous target (null when it was standard error).
     static std::ostream* redirect(std::ostream* target);
 
-    VSYST_DumpStream& operator<<(const char* text);  // null writes "(null)"
+    // Writes the value as std::ostream would, and returns this stream; a null text writes
+    // "(null)", a V_STRING is written whole, NULs written into it included.
+    VSYST_DumpStream& operator<<(const char* text);
     VSYST_DumpStream& operator<<(const V_STRING& text);
     VSYST_DumpStream& operator<<(char c);
     VSYST_DumpStream& operator<<(int value);

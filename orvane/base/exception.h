@@ -29,13 +29,18 @@
 
 #include "orvane/base/export.h"
 
+// The base of every exception the library throws. It prints nothing itself: each derived
+// constructor writes its message between displayStart() and displayEnd().
 class ORVANE_API V_Exception {
 public:
+    // Copies announce nothing: an exception is announced once, when it is first built.
     V_Exception(const V_Exception& other);
     V_Exception& operator=(const V_Exception& other);
     virtual ~V_Exception();
 
+    // A hook for a handler to call once it has caught the exception; does nothing here.
     virtual void onCatch() const;
+    // A status code for callers that report failures as codes: 0x80004005 for every exception.
     virtual long mapToHRESULT() const;
 
 protected:
@@ -53,7 +58,9 @@ protected:
 class ORVANE_API VSYST_Exception : public V_Exception {
 public:
     VSYST_Exception();
+    // Announces `text` (null prints "(null)") in one bracket.
     explicit VSYST_Exception(const char* text);
+    // Copies announce nothing.
     VSYST_Exception(const VSYST_Exception& other);
     VSYST_Exception& operator=(const VSYST_Exception& other);
     ~VSYST_Exception() override;
@@ -63,6 +70,7 @@ public:
 class ORVANE_API VSYST_OutOfMemory : public VSYST_Exception {
 public:
     VSYST_OutOfMemory();
+    // Copyable, printing nothing, like the original.
     VSYST_OutOfMemory(const VSYST_OutOfMemory& other);
     VSYST_OutOfMemory& operator=(const VSYST_OutOfMemory& other);
     ~VSYST_OutOfMemory() override;

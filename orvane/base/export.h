@@ -5,6 +5,7 @@
 #ifndef ORVANE_BASE_EXPORT_H
 #define ORVANE_BASE_EXPORT_H
 
+// Marks a class or function as part of the library's interface.
 #define ORVANE_API __attribute__((visibility("default")))
 
 #endif

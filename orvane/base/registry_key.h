@@ -94,16 +94,23 @@ enum class VSYST_RegistryStandardKey : int {
     ApplicationSettings = 8,
 };
 
+// One open key of the settings file: a section whose named values it reads and writes.
 class ORVANE_API VSYST_RegistryKey {
 public:
+    // Opens the standard key itself, or its subkey. Opening reads nothing and creates nothing;
+    // it fixes the file path from the environment (see above). `create` changes nothing.
     VSYST_RegistryKey(VSYST_RegistryStandardKey key, bool create);
     VSYST_RegistryKey(VSYST_RegistryStandardKey key, bool create, const V_STRING& subkey);
     ~VSYST_RegistryKey();
     VSYST_RegistryKey(const VSYST_RegistryKey&) = delete;
     VSYST_RegistryKey& operator=(const VSYST_RegistryKey&) = delete;
 
+    // Writes the value to the file at once; false, with the file unchanged, when the name is
+    // not allowed or the file cannot be read or written.
     bool setIntValue(const char* name, long value);
     bool setFloatValue(const char* name, double value);
+    // Reads the value afresh from the file; a missing or unreadable value gives 0 with `found`
+    // false.
     long getIntValue(const char* name, bool& found) const;
     double getFloatValue(const char* name, bool& found) const;
 

@@ -15,16 +15,20 @@
 
 #include "orvane/base/export.h"
 
+// An interned name: equal names give equal symbols, compared by one pointer.
 class ORVANE_API VSYST_SymbolA {
 public:
     VSYST_SymbolA();
+    // Interns `name` (null: ""). Implicit, since names are written as literals.
     VSYST_SymbolA(const char* name);  // NOLINT: implicit, names are written as literals
 
+    // The interned name; valid for the rest of the process.
     operator const char*() const { return m_name; }
     const char* name() const { return m_name; }
 
     // Byte-by-byte order of the names, as strcmp gives it.
     bool operator<(const VSYST_SymbolA& other) const;
+    // Equal symbols have equal names; one pointer comparison.
     bool operator==(const VSYST_SymbolA& other) const { return m_name == other.m_name; }
     bool operator!=(const VSYST_SymbolA& other) const { return m_name != other.m_name; }
 

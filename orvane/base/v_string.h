@@ -32,33 +32,47 @@
 
 #include "orvane/base/export.h"
 
+// An owned, single-byte text of any length; the library's text type.
 class ORVANE_API V_STRING {
 public:
+    // The count that means "up to the end of the text".
     static constexpr unsigned long npos = 0xFFFFFFFFul;
 
     V_STRING() = default;
+    // At most `count` bytes of `text`, stopping at a NUL; null gives "". Implicit by design.
     V_STRING(const char* text, unsigned long count = npos);  // NOLINT: implicit by design
+    // The `count` bytes of `other` from `start` on, cut at its end; "" when `start` is past it.
     V_STRING(const V_STRING& other, unsigned long start, unsigned long count);
+    // `count` copies of `c`.
     V_STRING(char c, unsigned long count);
+    // Copies and moves; a failed copy throws VSYST_OutOfMemory.
     V_STRING(const V_STRING& other);
     V_STRING(V_STRING&& other) noexcept = default;
     ~V_STRING() = default;
 
+    // Replaces the text; `text` may point into this string, and null gives "".
     V_STRING& operator=(const V_STRING& other);
     V_STRING& operator=(V_STRING&& other) noexcept = default;
     V_STRING& operator=(const char* text);
+    // Appends; null appends nothing.
     V_STRING& operator+=(const V_STRING& other);
     V_STRING& operator+=(const char* text);
     V_STRING& operator+=(char c);
 
+    // Equal when the bytes up to `length()` are, NULs written in included.
     bool operator==(const V_STRING& other) const { return m_text == other.m_text; }
     bool operator!=(const V_STRING& other) const { return !(*this == other); }
 
+    // The byte at `index`; throws VSYST_Exception when `index` is not below `length()`.
     char& operator[](unsigned long index);
+    // The byte at `index`, or '\0' at or past the end.
     char operator[](unsigned long index) const;
 
+    // The number of bytes, NULs written in included.
     unsigned long length() const { return static_cast<unsigned long>(m_text.size()); }
+    // True for the text "".
     bool isEmpty() const { return m_text.empty(); }
+    // The text, NUL-terminated; valid until the string changes.
     const char* data() const { return m_text.c_str(); }
 
     // The `n` characters from `pos` on (fewer at the end of the text).
@@ -77,6 +91,7 @@ private:
     std::string m_text;
 };
 
+// The two texts joined.
 ORVANE_API V_STRING operator+(const V_STRING& lhs, const V_STRING& rhs);
 
 #endif

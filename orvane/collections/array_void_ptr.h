@@ -48,11 +48,13 @@ public:
     ~V_PArrayVoidCursor() override;
 };
 
+// A growable array of untyped pointers in index order; it never owns what they point to.
 class ORVANE_API V_ArrayVoidPtr : public V_PCollection {
 public:
     V_ArrayVoidPtr();                    // empty, no capacity
     explicit V_ArrayVoidPtr(long n);     // empty, capacity for n elements
     V_ArrayVoidPtr(long n, void* fill);  // n elements, each `fill`
+    // Copies the pointers (not what they point to); a failed copy leaves the target as it was.
     V_ArrayVoidPtr(const V_ArrayVoidPtr& other);
     V_ArrayVoidPtr& operator=(const V_ArrayVoidPtr& other);
     ~V_ArrayVoidPtr() override;  // deletes the store, never the pointees
@@ -63,10 +65,11 @@ public:
     void*& get_at(unsigned long i);
     const void* get_at(unsigned long i) const;
 
+    // The number of elements, and whether there are none.
     unsigned long cardinality() const;
     bool empty() const;
     unsigned long count(const void* p) const;  // elements equal to p
-    bool contains(const void* p) const;
+    bool contains(const void* p) const;        // whether an element equals p
     // Same cardinality and equal pointers at every index.
     bool operator==(const V_ArrayVoidPtr& other) const;
     bool operator!=(const V_ArrayVoidPtr& other) const;
@@ -74,19 +77,19 @@ public:
     // A new cursor, not valid; the caller deletes it.
     V_PArrayVoidCursor* createCursor() const override;
 
-    void insert(const void* p);       // appends p
-    void insert_last(const void* p);  // appends p
-    void insert_first(const void* p);
+    void insert(const void* p);        // appends p
+    void insert_last(const void* p);   // appends p
+    void insert_first(const void* p);  // inserts p in front; the others move up by one
     // i == cardinality() appends; i above it throws XCOLL_OutOfRange(i, cardinality()).
     void insert_before(const void* p, unsigned long i);
     // Inserts at i + 1; i not below cardinality() throws XCOLL_OutOfRange(i, cardinality()).
     void insert_after(const void* p, unsigned long i);
-    void insert(const V_ArrayVoidPtr& other);  // appends all of other's elements, in order
-    void replace_at(const void* p, unsigned long i);
-    void remove_at(unsigned long i);  // later elements move down by one
-    bool remove(const void* p);       // removes the first element equal to p; false if none
-    void clear();                     // the capacity stays
-    void reserve(unsigned long n);    // never shrinks, never changes the size
+    void insert(const V_ArrayVoidPtr& other);         // appends all of other's elements, in order
+    void replace_at(const void* p, unsigned long i);  // element i becomes p; errors as [i]
+    void remove_at(unsigned long i);                  // later elements move down by one
+    bool remove(const void* p);     // removes the first element equal to p; false if none
+    void clear();                   // the capacity stays
+    void reserve(unsigned long n);  // never shrinks, never changes the size
     // Grows to n elements by appending copies of `fill`; shrinks to n only when `shrink` is true.
     void set_cardinality(unsigned long n, void* fill, bool shrink);
 

@@ -52,28 +52,31 @@ struct OrderedCollectionOps;
 class ORVANE_API V_PBagVoidCursor : public V_PStoreCursor<V_BagVoidPtr, V_PBagStore> {
 public:
     explicit V_PBagVoidCursor(const V_BagVoidPtr& bag);  // not valid
+    // The same owner, position and validity as `other`, in a position holder of its own.
     V_PBagVoidCursor(const V_PBagVoidCursor& other);
     V_PBagVoidCursor& operator=(const V_PBagVoidCursor&) = delete;
     ~V_PBagVoidCursor() override;
 };
 
+// An ordered multiset of untyped pointers; it never owns what they point to.
 class ORVANE_API V_BagVoidPtr : public V_PCollection {
 public:
     V_BagVoidPtr();
+    // Copies the pointers; a failed copy leaves the target as it was.
     V_BagVoidPtr(const V_BagVoidPtr& other);
     V_BagVoidPtr& operator=(const V_BagVoidPtr& other);  // to itself: nothing changes
     ~V_BagVoidPtr() override;                            // deletes the store, never the pointees
 
-    void insert(const void* p);  // one more occurrence of p, null included
-    bool remove(const void* p);  // one occurrence less; false when p did not occur
-    unsigned long count(const void* p) const;
-    bool contains(const void* p) const;
+    void insert(const void* p);                // one more occurrence of p, null included
+    bool remove(const void* p);                // one occurrence less; false when p did not occur
+    unsigned long count(const void* p) const;  // the occurrences of p
+    bool contains(const void* p) const;        // whether p occurs at all
     // The smallest element; null for an empty bag.
     void* pick();
     const void* pick() const;
     unsigned long cardinality() const;  // every occurrence counts
-    bool empty() const;
-    void clear();
+    bool empty() const;                 // whether there are no elements
+    void clear();                       // removes every occurrence
 
     // A new cursor, not valid; the caller deletes it.
     V_PBagVoidCursor* createCursor() const override;
@@ -83,6 +86,7 @@ public:
     V_BagVoidPtr& operator&(const V_BagVoidPtr& other) const;
     V_BagVoidPtr& operator-(const V_BagVoidPtr& other) const;
 
+    // Sub-bag (no pointer occurs more often here), proper sub-bag, equal counts everywhere.
     bool operator<=(const V_BagVoidPtr& other) const;
     bool operator<(const V_BagVoidPtr& other) const;
     bool operator==(const V_BagVoidPtr& other) const;

@@ -17,9 +17,11 @@
 
 class V_PAbstractCursor;
 
+// The abstract untyped collection: it hands out cursors.
 class ORVANE_API V_PCollection {
 public:
     V_PCollection();
+    // The base holds nothing; the concrete collections copy their elements.
     V_PCollection(const V_PCollection& other);
     V_PCollection& operator=(const V_PCollection& other);
     virtual ~V_PCollection();

@@ -38,6 +38,7 @@ class ORVANE_API XCOLL_CollectionException : public V_Exception {
 public:
     XCOLL_CollectionException();                                 // prints nothing
     explicit XCOLL_CollectionException(const char* const text);  // prints the text and "\n"
+    // Copies announce nothing.
     XCOLL_CollectionException(const XCOLL_CollectionException& other);
     XCOLL_CollectionException& operator=(const XCOLL_CollectionException& other);
     ~XCOLL_CollectionException() override;
@@ -47,6 +48,7 @@ public:
 class ORVANE_API XCOLL_EmptyCollection : public XCOLL_CollectionException {
 public:
     XCOLL_EmptyCollection();
+    // Copies announce nothing.
     XCOLL_EmptyCollection(const XCOLL_EmptyCollection& other);
     XCOLL_EmptyCollection& operator=(const XCOLL_EmptyCollection& other);
     ~XCOLL_EmptyCollection() override;
@@ -56,6 +58,7 @@ public:
 class ORVANE_API XCOLL_Duplicate : public XCOLL_CollectionException {
 public:
     XCOLL_Duplicate();
+    // Copies announce nothing.
     XCOLL_Duplicate(const XCOLL_Duplicate& other);
     XCOLL_Duplicate& operator=(const XCOLL_Duplicate& other);
     ~XCOLL_Duplicate() override;
@@ -65,6 +68,7 @@ public:
 class ORVANE_API XCOLL_DuplicateKey : public XCOLL_Duplicate {
 public:
     XCOLL_DuplicateKey();
+    // Copies announce nothing.
     XCOLL_DuplicateKey(const XCOLL_DuplicateKey& other);
     XCOLL_DuplicateKey& operator=(const XCOLL_DuplicateKey& other);
     ~XCOLL_DuplicateKey() override;
@@ -74,6 +78,7 @@ public:
 class ORVANE_API XCOLL_DuplicateValue : public XCOLL_Duplicate {
 public:
     XCOLL_DuplicateValue();
+    // Copies announce nothing.
     XCOLL_DuplicateValue(const XCOLL_DuplicateValue& other);
     XCOLL_DuplicateValue& operator=(const XCOLL_DuplicateValue& other);
     ~XCOLL_DuplicateValue() override;
@@ -83,6 +88,7 @@ public:
 class ORVANE_API XCOLL_DuplicateElement : public XCOLL_Duplicate {
 public:
     XCOLL_DuplicateElement();
+    // Copies announce nothing.
     XCOLL_DuplicateElement(const XCOLL_DuplicateElement& other);
     XCOLL_DuplicateElement& operator=(const XCOLL_DuplicateElement& other);
     ~XCOLL_DuplicateElement() override;
@@ -92,22 +98,27 @@ public:
 class ORVANE_API XCOLL_Invalid : public XCOLL_CollectionException {
 public:
     XCOLL_Invalid();
+    // Copies announce nothing.
     XCOLL_Invalid(const XCOLL_Invalid& other);
     XCOLL_Invalid& operator=(const XCOLL_Invalid& other);
     ~XCOLL_Invalid() override;
 };
 
+// An operation on a collection was given an invalid key (the library itself never throws it).
 class ORVANE_API XCOLL_InvalidKey : public XCOLL_Invalid {
 public:
     XCOLL_InvalidKey();
+    // Copies announce nothing.
     XCOLL_InvalidKey(const XCOLL_InvalidKey& other);
     XCOLL_InvalidKey& operator=(const XCOLL_InvalidKey& other);
     ~XCOLL_InvalidKey() override;
 };
 
+// An operation on a collection was given an invalid value (the library itself never throws it).
 class ORVANE_API XCOLL_InvalidValue : public XCOLL_Invalid {
 public:
     XCOLL_InvalidValue();
+    // Copies announce nothing.
     XCOLL_InvalidValue(const XCOLL_InvalidValue& other);
     XCOLL_InvalidValue& operator=(const XCOLL_InvalidValue& other);
     ~XCOLL_InvalidValue() override;
@@ -117,6 +128,7 @@ public:
 class ORVANE_API XCOLL_InsertNull : public XCOLL_Invalid {
 public:
     XCOLL_InsertNull();
+    // Copies announce nothing.
     XCOLL_InsertNull(const XCOLL_InsertNull& other);
     XCOLL_InsertNull& operator=(const XCOLL_InsertNull& other);
     ~XCOLL_InsertNull() override;
@@ -128,6 +140,7 @@ public:
     XCOLL_OutOfRange();
     // Prints the cardinality first, then the index.
     XCOLL_OutOfRange(unsigned long index, unsigned long cardinality);
+    // Copies announce nothing.
     XCOLL_OutOfRange(const XCOLL_OutOfRange& other);
     XCOLL_OutOfRange& operator=(const XCOLL_OutOfRange& other);
     ~XCOLL_OutOfRange() override;
@@ -138,6 +151,7 @@ class ORVANE_API XCOLL_CursorException : public XCOLL_CollectionException {
 public:
     XCOLL_CursorException();
     explicit XCOLL_CursorException(const char* const text);  // prints the text and "\n"
+    // Copies announce nothing.
     XCOLL_CursorException(const XCOLL_CursorException& other);
     XCOLL_CursorException& operator=(const XCOLL_CursorException& other);
     ~XCOLL_CursorException() override;
@@ -148,6 +162,7 @@ public:
 class ORVANE_API XCOLL_BadCursor : public XCOLL_CursorException {
 public:
     XCOLL_BadCursor();
+    // Copies announce nothing.
     XCOLL_BadCursor(const XCOLL_BadCursor& other);
     XCOLL_BadCursor& operator=(const XCOLL_BadCursor& other);
     ~XCOLL_BadCursor() override;

@@ -17,6 +17,7 @@
 
 namespace orvane {
 
+// The most elements the array, the list and the typed array hold.
 inline constexpr unsigned long kCollectionElementLimit = 0x3FFFFFFFul;
 
 // The texts of the length error of the arrays and of the list.

@@ -59,9 +59,11 @@ public:
     ~V_PListVoidCursor() override;
 };
 
+// A doubly linked list of untyped pointers in insertion order; it never owns what they point to.
 class ORVANE_API V_ListVoidPtr : public V_PCollection {
 public:
     V_ListVoidPtr();
+    // Copies the pointers; a failed copy leaves the target as it was.
     V_ListVoidPtr(const V_ListVoidPtr& other);
     V_ListVoidPtr& operator=(const V_ListVoidPtr& other);  // to itself: nothing happens
     ~V_ListVoidPtr() override;                             // deletes the store, never the pointees
@@ -78,10 +80,10 @@ public:
     void*& get_last();
     const void* get_last() const;
 
-    unsigned long cardinality() const;
-    bool empty() const;
-    unsigned long count(const void* p) const;
-    bool contains(const void* p) const;
+    unsigned long cardinality() const;         // the number of elements
+    bool empty() const;                        // whether there are none
+    unsigned long count(const void* p) const;  // elements equal to p
+    bool contains(const void* p) const;        // whether an element equals p
     // Same cardinality and equal pointers at every position.
     bool operator==(const V_ListVoidPtr& other) const;
     bool operator!=(const V_ListVoidPtr& other) const;
@@ -89,18 +91,18 @@ public:
     // A new cursor, not valid; the caller deletes it.
     V_PListVoidCursor* createCursor() const override;
 
-    void insert(const void* p);  // appends p
-    void insert_last(const void* p);
-    void insert_first(const void* p);
+    void insert(const void* p);        // appends p
+    void insert_last(const void* p);   // appends p
+    void insert_first(const void* p);  // puts p in front
     // i == cardinality() appends; i above it throws XCOLL_OutOfRange(i, cardinality()).
     void insert_before(const void* p, unsigned long i);
     // Inserts behind position i; i not below cardinality() throws XCOLL_OutOfRange.
     void insert_after(const void* p, unsigned long i);
-    void insert(const V_ListVoidPtr& other);  // appends all of other's elements, in order
-    void replace_at(const void* p, unsigned long i);
-    void remove_at(unsigned long i);
+    void insert(const V_ListVoidPtr& other);          // appends all of other's elements, in order
+    void replace_at(const void* p, unsigned long i);  // element i becomes p; errors as [i]
+    void remove_at(unsigned long i);                  // removes element i; errors as [i]
     bool remove(const void* p);  // removes the first element equal to p; false if none
-    void clear();
+    void clear();                // removes every element
 
     // At a cursor: `cursor` must be a valid V_PListVoidCursor of this list, or XCOLL_BadCursor
     // is thrown. insert_before and insert_after leave the cursor on its element.

@@ -17,9 +17,12 @@
 #include "orvane/base/exception.h"
 #include "orvane/base/export.h"
 
+// A failure with an array argument, announced by its code (see above).
 class ORVANE_API V_OleSmartArrayException : public V_Exception {
 public:
+    // Announces the message of `code`.
     explicit V_OleSmartArrayException(long code);
+    // Copies announce nothing.
     V_OleSmartArrayException(const V_OleSmartArrayException& other);
     V_OleSmartArrayException& operator=(const V_OleSmartArrayException& other);
     ~V_OleSmartArrayException() override;

@@ -50,15 +50,18 @@ struct OrderedCollectionOps;
 class ORVANE_API V_PSetVoidCursor : public V_PStoreCursor<V_SetVoidPtr, V_PSetStore> {
 public:
     explicit V_PSetVoidCursor(const V_SetVoidPtr& set);  // not valid
+    // The same owner, position and validity as `other`, in a position holder of its own.
     V_PSetVoidCursor(const V_PSetVoidCursor& other);
     V_PSetVoidCursor& operator=(const V_PSetVoidCursor&) = delete;
     ~V_PSetVoidCursor() override;
 };
 
+// An ordered set of untyped, non-null pointers; it never owns what they point to.
 class ORVANE_API V_SetVoidPtr : public V_PCollection {
 public:
     V_SetVoidPtr();
     explicit V_SetVoidPtr(long unused);  // empty; the argument is not used
+    // Copies the pointers; a failed copy leaves the target as it was.
     V_SetVoidPtr(const V_SetVoidPtr& other);
     V_SetVoidPtr& operator=(const V_SetVoidPtr& other);  // to itself: nothing changes
     ~V_SetVoidPtr() override;                            // deletes the store, never the pointees
@@ -69,10 +72,10 @@ public:
     bool remove(const void* p);
     // The smallest element; null for an empty set.
     const void* pick() const;
-    unsigned long cardinality() const;
-    bool empty() const;
-    bool contains(const void* p) const;
-    void clear();
+    unsigned long cardinality() const;   // the number of elements
+    bool empty() const;                  // whether there are none
+    bool contains(const void* p) const;  // whether p is an element
+    void clear();                        // removes every element
 
     // A new cursor, not valid; the caller deletes it.
     V_PSetVoidCursor* createCursor() const override;

@@ -22,6 +22,7 @@
 
 namespace orvane::sorted_merge {
 
+// The three merges, as arguments for merged(): union, intersection and difference.
 inline constexpr auto kUnion = [](auto... args) { return std::set_union(args...); };
 inline constexpr auto kIntersection = [](auto... args) { return std::set_intersection(args...); };
 inline constexpr auto kDifference = [](auto... args) { return std::set_difference(args...); };

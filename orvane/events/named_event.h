@@ -47,7 +47,10 @@ class VSYST_DumpStream;
 // Producer handle. Abstract: callers instantiate VSHSI_NamedEvent.
 class ORVANE_API VSHSI_EventImpl {
 public:
+    // Connects a producer to the handler of `eventType`, creating the handler if it is the first
+    // handle of that name.
     explicit VSHSI_EventImpl(const char* eventType);
+    // Connects another producer to the same handler; assignment moves to the other's handler.
     VSHSI_EventImpl(const VSHSI_EventImpl& other);
     VSHSI_EventImpl& operator=(const VSHSI_EventImpl& other);
     virtual ~VSHSI_EventImpl() = 0;
@@ -62,7 +65,9 @@ private:
 // The concrete producer handle.
 class ORVANE_API VSHSI_NamedEvent : public VSHSI_EventImpl {
 public:
+    // A producer of `eventType`.
     explicit VSHSI_NamedEvent(const char* eventType);
+    // Copies connect another producer; assignment moves to the other's handler.
     VSHSI_NamedEvent(const VSHSI_NamedEvent& other) = default;
     VSHSI_NamedEvent& operator=(const VSHSI_NamedEvent& other) = default;
     ~VSHSI_NamedEvent() override;
@@ -71,9 +76,13 @@ public:
 // Listener handle: derive from it and implement onEvent.
 class ORVANE_API VSHSI_EventListenerImpl {
 public:
+    // Connects this listener at the end of the listener list of `eventType`.
     explicit VSHSI_EventListenerImpl(const char* eventType);
+    // Connects the copy as another listener, at the end of the list; assignment disconnects this
+    // listener and connects it to the other's event type.
     VSHSI_EventListenerImpl(const VSHSI_EventListenerImpl& other);
     VSHSI_EventListenerImpl& operator=(const VSHSI_EventListenerImpl& other);
+    // Disconnects; a dispatch under way no longer calls this listener.
     virtual ~VSHSI_EventListenerImpl();
 
     // Called once for every dispatch of the event type, with the producer's data pointer.

@@ -32,8 +32,11 @@
 #include "orvane/base/export.h"
 #include "orvane/base/identifiers.h"
 
+// The application signals: static registration and signalling functions over one
+// process-wide board. An object of the class holds nothing.
 class ORVANE_API VSHSI_Signal {
 public:
+    // The callbacks: the identifier (or state, or code) and one number, as each signal lists it.
     using ProjectCallback = void (*)(const VIDCO_ProjectID& project, unsigned long number);
     using DocCallback = void (*)(const VIDCO_DocumentID& doc, unsigned long number);
     using ViewCallback = void (*)(const VGLUE_GsGuiWinHandle& view, unsigned long number);
@@ -43,6 +46,7 @@ public:
     using FatalCallback = void (*)(const long& code, unsigned long number);
 
     VSHSI_Signal() = default;
+    // Assigning changes nothing: the board is shared, not held by objects.
     VSHSI_Signal& operator=(const VSHSI_Signal&) { return *this; }
 
     // Registration, one callback per list in this order; null pointers are ignored.
@@ -57,25 +61,27 @@ public:
     static void atTransactionStateChanges(TransactionCallback changed);
     static void atFatalTermination(FatalCallback fatal);
 
-    // Signals.
+    // Signals: each calls the callbacks of its list with the arguments noted beside it.
     static void projectOpen(const VIDCO_ProjectID& project);   // (id, open projects after +1)
     static void projectClose(const VIDCO_ProjectID& project);  // (id, open projects after -1)
     static void projectPropertiesChanged(const VIDCO_ProjectID& project, bool flag);  // (id, open)
-    static void docOpen(const VIDCO_DocumentID& doc);
-    static void docClose(const VIDCO_DocumentID& doc);
+    static void docOpen(const VIDCO_DocumentID& doc);               // (id, open documents after +1)
+    static void docClose(const VIDCO_DocumentID& doc);              // (id, open documents after -1)
     static void docPropertiesChanged(const VIDCO_DocumentID& doc);  // (id, 0)
-    static void viewOpen(const VGLUE_GsGuiWinHandle& view);
-    static void viewClose(const VGLUE_GsGuiWinHandle& view);
+    static void viewOpen(const VGLUE_GsGuiWinHandle& view);         // (handle, open views after +1)
+    static void viewClose(const VGLUE_GsGuiWinHandle& view);        // (handle, open views after -1)
     static void activeViewChanged(const VGLUE_GsGuiWinHandle& view);   // (handle, open views)
     static void activeDocChanged(const VIDCO_DocumentID& doc);         // (id, open documents)
     static void activeProjectChanged(const VIDCO_ProjectID& project);  // (id, open projects)
     static void docUndoStateChanged(const VIDCO_DocumentID& doc, bool canUndo);  // (id, 1 or 0)
     static void docRedoStateChanged(const VIDCO_DocumentID& doc, bool canRedo);  // (id, 1 or 0)
+    // (id, a, b, c) and (state, number): the arguments as given.
     static void docSelectionChanged(const VIDCO_DocumentID& doc, unsigned long a, unsigned long b,
                                     unsigned long c);
     static void transactionStateChanged(const unsigned long& state, unsigned long number);
     static void fatalTermination(long code);  // (reference to code, 0)
 
+    // How many projects, documents and views are open now (0 once the board is gone).
     static unsigned long openProjects();
     static unsigned long openDocs();
     static unsigned long openViews();

@@ -20,8 +20,8 @@
 
 // Two doubles, real part then imaginary part; no constructor, no invariants.
 struct VMATH_Complex {
-    double re;
-    double im;
+    double re;  // real part
+    double im;  // imaginary part
 };
 
 // The principal square root of z: its real part is never negative; on the negative real axis

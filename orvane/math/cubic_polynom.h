@@ -32,12 +32,14 @@
 #include "orvane/math/polynom.h"
 #include "orvane/math/quadratic_polynom.h"
 
+// The cubic a·x³ + b·x² + c·x + d, a plain value with public coefficients.
 struct ORVANE_API VMATH_CubicPolynom {
-    double a;
-    double b;
-    double c;
-    double d;
+    double a;  // coefficient of x³
+    double b;  // coefficient of x²
+    double c;  // coefficient of x
+    double d;  // constant term
 
+    // The cubic with these coefficients, highest power first; all 0 by default.
     explicit VMATH_CubicPolynom(double a = 0, double b = 0, double c = 0, double d = 0);
 
     // x·((a·x + b)·x + c) + d.

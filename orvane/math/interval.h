@@ -44,6 +44,7 @@
 #include "orvane/base/export.h"
 #include "orvane/base/v_string.h"
 
+// A closed interval [min, max] of doubles whose tests allow the point or relative tolerance.
 class ORVANE_API VMATH_Interval {
 public:
     // A fixed underlying type, so that any int value (also one above 3) is a valid argument.
@@ -57,6 +58,7 @@ public:
     constexpr explicit VMATH_Interval(double a = 0, double b = 0)
         : maxBorder(a > b ? a : b), minBorder(a > b ? b : a) {}
 
+    // Sets both borders; the larger of a and b becomes the maximal border.
     void setBorders(double a, double b);
     // Takes x only if it stays below the maximal border (strictly); otherwise changes nothing.
     void setMinimalBorder(double x);
@@ -65,12 +67,15 @@ public:
     void setMinimalBorderToInfinity();  // -DBL_MAX
     void setMaximalBorderToInfinity();  // DBL_MAX
 
+    // The borders, the length max - min, and the middle.
     void getBorders(double& min, double& max) const;
     double getMinimalBorder() const { return minBorder; }
     double getMaximalBorder() const { return maxBorder; }
     double getRange() const { return maxBorder - minBorder; }
     double getCenter() const { return (minBorder + maxBorder) * 0.5; }
 
+    // Whether x lies in the interval with the border type 0 to 3; see the table above for the
+    // tolerance each overload uses.
     bool isInside(double x, long type) const;
     bool isInside(double x, VMATH_eIntervalType type) const;
     // True when `other` lies within this interval, both borders within ptTol (strict tests).
@@ -89,9 +94,13 @@ public:
     // is the common part (a single point when they touch) and true.
     bool calcIntersection(const VMATH_Interval& other, VMATH_Interval& out) const;
 
+    // Writes the interval to the standard dump stream (see Choices).
     void dump(const V_STRING& name) const;
 
+    // Writes the maximal, then the minimal border, 8 little-endian bytes each.
     void serializeAsMember(V_ASArchiveOut& ar) const;
+    // Reads the two borders back; throws V_ASArchiveException, keeping the borders, when the
+    // archive runs out.
     void deserializeAsMember(V_ASArchiveIn& ar);
 
 private:

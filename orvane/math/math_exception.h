@@ -43,6 +43,7 @@
 // The root of the family; only its members are thrown.
 class ORVANE_API VMATH_Exception : public V_Exception {
 public:
+    // Copies announce nothing.
     VMATH_Exception(const VMATH_Exception& other);
     VMATH_Exception& operator=(const VMATH_Exception& other);
     ~VMATH_Exception() override;
@@ -59,8 +60,10 @@ protected:
 // An equation solver did not converge.
 class ORVANE_API VMATH_DivergenceEquationSol : public VMATH_Exception {
 public:
+    // Announces an empty bracket, or one with the source location.
     VMATH_DivergenceEquationSol();
     VMATH_DivergenceEquationSol(const char* file, long line);
+    // Copies announce nothing.
     VMATH_DivergenceEquationSol(const VMATH_DivergenceEquationSol& other);
     VMATH_DivergenceEquationSol& operator=(const VMATH_DivergenceEquationSol& other);
     ~VMATH_DivergenceEquationSol() override;
@@ -69,8 +72,10 @@ public:
 // A numerical integration did not converge.
 class ORVANE_API VMATH_DivergenceIntegralSol : public VMATH_Exception {
 public:
+    // Announces an empty bracket, or one with the source location.
     VMATH_DivergenceIntegralSol();
     VMATH_DivergenceIntegralSol(const char* file, long line);
+    // Copies announce nothing.
     VMATH_DivergenceIntegralSol(const VMATH_DivergenceIntegralSol& other);
     VMATH_DivergenceIntegralSol& operator=(const VMATH_DivergenceIntegralSol& other);
     ~VMATH_DivergenceIntegralSol() override;
@@ -79,6 +84,7 @@ public:
 // A matrix operation was given operands it cannot handle; `getCode()` tells which misuse.
 class ORVANE_API VMATH_WrongMatrixOperation : public VMATH_Exception {
 public:
+    // The misuse, as listed above.
     enum Code : long {
         eUnspecified = 0,
         eBadColumnIndex = 1,
@@ -89,12 +95,15 @@ public:
         eDimensionMismatch = 6,
     };
 
+    // Keeps the code and announces an empty bracket, or one with the source location.
     explicit VMATH_WrongMatrixOperation(long errorCode = eUnspecified);
     VMATH_WrongMatrixOperation(const char* file, long line, long errorCode);
+    // Copies announce nothing.
     VMATH_WrongMatrixOperation(const VMATH_WrongMatrixOperation& other);
     VMATH_WrongMatrixOperation& operator=(const VMATH_WrongMatrixOperation& other);
     ~VMATH_WrongMatrixOperation() override;
 
+    // The code given at construction.
     long getCode() const { return code; }
 
 private:
@@ -104,16 +113,20 @@ private:
 // An arithmetic operation cannot be carried out (a division by a value too close to zero).
 class ORVANE_API VMATH_WrongArithmeticalOperation : public VMATH_Exception {
 public:
+    // The only code: a division by a value too close to zero.
     enum Code : long {
         eDivisionByZero = 0,
     };
 
+    // Keeps the code and announces an empty bracket, or one with the source location.
     explicit VMATH_WrongArithmeticalOperation(long errorCode = eDivisionByZero);
     VMATH_WrongArithmeticalOperation(const char* file, long line, long errorCode);
+    // Copies announce nothing.
     VMATH_WrongArithmeticalOperation(const VMATH_WrongArithmeticalOperation& other);
     VMATH_WrongArithmeticalOperation& operator=(const VMATH_WrongArithmeticalOperation& other);
     ~VMATH_WrongArithmeticalOperation() override;
 
+    // The code given at construction.
     long getCode() const { return code; }
 
 private:
@@ -123,8 +136,10 @@ private:
 // A value is not a number (thrown by sign() for a NaN).
 class ORVANE_API VMATH_WrongNumber : public VMATH_Exception {
 public:
+    // Announces an empty bracket, or one with the source location.
     VMATH_WrongNumber();
     VMATH_WrongNumber(const char* file, long line);
+    // Copies announce nothing.
     VMATH_WrongNumber(const VMATH_WrongNumber& other);
     VMATH_WrongNumber& operator=(const VMATH_WrongNumber& other);
     ~VMATH_WrongNumber() override;
@@ -133,8 +148,10 @@ public:
 // A floating-point fault.
 class ORVANE_API VMATH_FloatingPointError : public VMATH_Exception {
 public:
+    // Announces an empty bracket, or one with the source location.
     VMATH_FloatingPointError();
     VMATH_FloatingPointError(const char* file, long line);
+    // Copies announce nothing.
     VMATH_FloatingPointError(const VMATH_FloatingPointError& other);
     VMATH_FloatingPointError& operator=(const VMATH_FloatingPointError& other);
     ~VMATH_FloatingPointError() override;

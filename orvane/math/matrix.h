@@ -57,17 +57,20 @@
 #include "orvane/base/v_string.h"
 #include "orvane/math/math_exception.h"
 
+// A dense sizeI x sizeJ matrix of doubles that owns its elements.
 class ORVANE_API VMATH_Matrix {
 public:
     // A rows x cols zero matrix; cols 0 makes it square. Throws VMATH_WrongMatrixOperation (code
     // 5) for rows <= 0 or cols < 0.
     explicit VMATH_Matrix(long rows, long cols = 0);
+    // A copy with m's dimensions and elements.
     VMATH_Matrix(const VMATH_Matrix& m);
     ~VMATH_Matrix();
 
     // Takes m's dimensions and elements; assigning a matrix to itself changes nothing.
     void operator=(const VMATH_Matrix& m);
 
+    // The number of rows and of columns.
     long GetSizeI() const { return sizeI; }
     long GetSizeJ() const { return sizeJ; }
 
@@ -92,6 +95,7 @@ public:
     VMATH_Matrix operator*(const VMATH_Matrix& m) const;
     void operator*=(const VMATH_Matrix& m);
 
+    // Every element negated, or times f.
     VMATH_Matrix operator-() const;
     VMATH_Matrix operator*(double f) const;
     void operator*=(double f);
@@ -107,6 +111,7 @@ public:
     // that is not square throws code 3.
     long inverse_matrix(VMATH_Matrix& inv) const;
 
+    // Writes the matrix to the standard dump stream (see Choices).
     void dump(const V_STRING& name) const;
 
     // The elements in storage order, 8 little-endian bytes each; the dimensions are not written.

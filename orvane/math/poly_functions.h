@@ -57,6 +57,7 @@
 #include "orvane/math/cubic_polynom.h"
 #include "orvane/math/polynom.h"
 
+// The polynomial toolbox: static functions only, never instantiated.
 class ORVANE_API VMATH_PolyFunctions {
 public:
     VMATH_PolyFunctions() = delete;

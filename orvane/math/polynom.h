@@ -28,15 +28,17 @@
 
 #include <stdexcept>
 
+// The polynomial coef[0] + coef[1]·x + … + coef[N]·x^N, a plain value.
 template <int N>
 struct VMATH_Polynom {
     static_assert(N >= 0, "the degree of a polynomial is not negative");
 
-    static constexpr int degree = N;
+    static constexpr int degree = N;  // the highest power N
 
     // coef[i] is the coefficient of x^i.
     double coef[N + 1] = {};
 
+    // coef[i], checked: an index outside 0 … N throws std::out_of_range.
     double& operator[](int i) {
         checkIndex(i);
         return coef[i];

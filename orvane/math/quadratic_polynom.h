@@ -22,11 +22,13 @@
 #include "orvane/base/export.h"
 #include "orvane/math/polynom.h"
 
+// The quadratic a·x² + b·x + c, a plain value with public coefficients.
 struct ORVANE_API VMATH_QuadraticPolynom {
-    double a;
-    double b;
-    double c;
+    double a;  // coefficient of x²
+    double b;  // coefficient of x
+    double c;  // constant term
 
+    // The quadratic with these coefficients, highest power first; all 0 by default.
     explicit VMATH_QuadraticPolynom(double a = 0, double b = 0, double c = 0);
 
     // x·(a·x + b) + c.

@@ -7,8 +7,8 @@
 //   VMATH_SimpleRange r(0, 10, 0.5);
 //   r.setMax(0.4);                            // refused: not beyond the minimum by the tolerance
 //   r.isInside(10.5, VMATH_SimpleRange::eClosed);    // true: within the tolerance
-//   r.isInside(10.0, VMATH_SimpleRange::eOpenMax);   // false: the open border takes the tolerance
-//   off VMATH_SimpleRange u = r.calcUnion(VMATH_SimpleRange(8, 20, 0));   // [0, 20], tolerance 0.5
+//   r.isInside(10.0, VMATH_SimpleRange::eOpenMax);   // false: the open border takes t off
+//   VMATH_SimpleRange u = r.calcUnion(VMATH_SimpleRange(8, 20, 0));   // [0, 20], tolerance 0.5
 //   VMATH_SimpleRange(1.05, 1.0, 0.1);        // keeps minimum 1.05, maximum 1.0
 //
 // Containment of a value, t = this range's tolerance (an unknown type gives false):
@@ -47,14 +47,15 @@
 
 #include "orvane/base/export.h"
 
+// A range [minimum, maximum] with its own tolerance; empty when minimum lies above maximum.
 class ORVANE_API VMATH_SimpleRange {
 public:
     // A fixed underlying type, so that any int value (also one above 3) is a valid argument.
     enum eRangeType : int { eClosed = 0, eOpenMin = 1, eOpenMax = 2, eOpen = 3 };
 
-    static const VMATH_SimpleRange zero;
-    static const VMATH_SimpleRange full;
-    static const VMATH_SimpleRange max;
+    static const VMATH_SimpleRange zero;  // [0, 0], tolerance relTol
+    static const VMATH_SimpleRange full;  // [-DBL_MAX, DBL_MAX], tolerance relTol
+    static const VMATH_SimpleRange max;   // [-DBL_MAX, DBL_MAX], tolerance relTol
 
     // The empty range with tolerance tol.
     constexpr explicit VMATH_SimpleRange(double tol = 0)
@@ -74,6 +75,7 @@ public:
     // The borders are not re-examined.
     void setTolerance(double tol) { tolerance = tol; }
 
+    // The borders (each under two names) and the tolerance.
     double getMin() const { return minimum; }
     double getMinimalBorder() const { return minimum; }
     double getMax() const { return maximum; }
@@ -82,17 +84,23 @@ public:
     // maximum - minimum (negative for the empty range).
     double getRange() const { return maximum - minimum; }
     double length() const { return maximum - minimum; }
+    // The middle between the borders.
     double getCenter() const { return (minimum + maximum) * 0.5; }
 
+    // Whether x lies in the range with the border type 0 to 3 (see the table above).
     bool isInside(double x, eRangeType type) const;
     // Both borders of `other` inside by isInside(border, type2).
     bool isInside(const VMATH_SimpleRange& other, eRangeType type1, eRangeType type2) const;
     // False when one range lies beyond the other by more than this range's tolerance.
     bool overlaps(const VMATH_SimpleRange& other) const;
 
+    // The union of both ranges, with this range's tolerance; no overlap test.
     VMATH_SimpleRange calcSimpleUnion(const VMATH_SimpleRange& other) const;
+    // The union, or the empty no-result range when the ranges do not overlap.
     VMATH_SimpleRange calcUnion(const VMATH_SimpleRange& other) const;
+    // The common part of both ranges, with this range's tolerance; no overlap test.
     VMATH_SimpleRange calcSimpleIntersection(const VMATH_SimpleRange& other) const;
+    // The common part, or the empty no-result range when the ranges do not overlap.
     VMATH_SimpleRange calcIntersection(const VMATH_SimpleRange& other) const;
 
     // Exact comparison of both borders; tolerances are not compared.

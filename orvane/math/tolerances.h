@@ -22,8 +22,10 @@
 
 #include "orvane/base/export.h"
 
+// The fixed tolerances of the numeric code (see the table above).
 class ORVANE_API V_Tolerances {
 public:
+    // The values of the table above.
     static constexpr double getRelTol() { return relTol; }
     static constexpr double getPointTolSquare() { return ptTolSqr; }
     static constexpr double getPointTol() { return ptTol; }

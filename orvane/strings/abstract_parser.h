@@ -42,8 +42,10 @@ enum VTEXT_KeywordParsingMode : int {
     KeepDelimiter = 1,  // leaves it for the next read
 };
 
+// The base of keyword parsers: a read position in a text the caller keeps, with push-back.
 class ORVANE_API VTEXT_AbstractParser {
 public:
+    // Reads `text`, which is not copied and must outlive the parser; nothing is read yet.
     explicit VTEXT_AbstractParser(const V_STRING& text);
     VTEXT_AbstractParser(const VTEXT_AbstractParser&) = delete;
     VTEXT_AbstractParser& operator=(const VTEXT_AbstractParser&) = delete;
@@ -68,6 +70,7 @@ protected:
     void ungetCharacter();
     // The position of the character read last; -1 before the first read.
     long getIndexOfCurrentChar() const { return m_index; }
+    // The text being read.
     const V_STRING& getText() const { return m_text; }
 
     // Reads one token into `keyword` (room for at least 31 characters): a word of up to 30

@@ -33,8 +33,10 @@
 #include "orvane/base/export.h"
 #include "orvane/base/v_string.h"
 
+// A cursor over the items of a text split at one separator character.
 class ORVANE_API VSTRI_CSSCursor {
 public:
+    // A cursor over `text` (not copied: it must outlive the cursor), invalid until `reset`.
     VSTRI_CSSCursor(const V_STRING& text, char separator, bool skipSeparators);
 
     // Positions on the first item.

@@ -28,6 +28,7 @@
 
 #include "orvane/base/export.h"
 
+// The kinds of EvalValue.
 enum EvalValueKind : std::int32_t {
     Index = 0,
     Signed = 1,
@@ -35,6 +36,8 @@ enum EvalValueKind : std::int32_t {
     Float = 3,
 };
 
+// A number of the expression evaluator: symbol index, signed or unsigned 32-bit integer, or
+// double, with the evaluator's promotion rules.
 class ORVANE_API EvalValue {
 public:
     // A symbol reference: an index into the evaluator's symbol table.
@@ -42,18 +45,24 @@ public:
     explicit EvalValue(long value);           // Signed, taken modulo 2^32
     explicit EvalValue(unsigned long value);  // Unsigned, taken modulo 2^32
     explicit EvalValue(double value);         // Float
+    // Plain copies of kind and payload.
     EvalValue(const EvalValue& other) = default;
     EvalValue& operator=(const EvalValue& other) = default;
 
     // A value of any kind number, including illegal ones; the payload is zero.
     static EvalValue withKind(std::int32_t kind);
 
+    // The kind (an EvalValueKind, or the illegal number given to withKind).
     std::int32_t kind() const { return m_kind; }
+    // The payload read as the given kind; meaningful only for a value of that kind.
     std::uint16_t index() const { return m_payload.index; }
     std::int32_t asSigned() const { return m_payload.sint; }
     std::uint32_t asUnsigned() const { return m_payload.uint; }
     double asDouble() const { return m_payload.real; }
 
+    // Converts in place to Signed, Unsigned or Float, clamping to the 32-bit range (a negative
+    // value becomes Unsigned 0, NaN becomes 0). False, with a diagnostic and the value
+    // unchanged, for a symbol index or an illegal kind.
     bool cvtToInteger();
     bool cvtToUnsigned();
     bool cvtToFloat();
@@ -63,10 +72,15 @@ public:
     // (radius, angle1, angle2) in radians become (x, y, z) in place.
     static bool cvtPolarToCartesian(EvalValue& radius, EvalValue& angle1, EvalValue& angle2);
 
+    // Arithmetic with promotion: a Float on either side makes it double arithmetic, else a
+    // Signed makes it signed 32-bit, else unsigned 32-bit; integers wrap. An operation that
+    // cannot be carried out writes a diagnostic and leaves this value unchanged.
     EvalValue& operator+=(const EvalValue& rhs);
     EvalValue& operator-=(const EvalValue& rhs);
     EvalValue& operator*=(const EvalValue& rhs);
     EvalValue& operator/=(const EvalValue& rhs);
+    // The negated value: Signed for an integer that fits, Float otherwise (-(-2147483648) is
+    // 2147483648.0); a symbol gives Signed 0 with a diagnostic.
     EvalValue operator-() const;
 
     // True when the last integer division (of any value) could not be carried out; reset by every

@@ -95,8 +95,11 @@
 // The characters a letter state accepts: a map of the 256 byte values.
 class VSTRI_LetterSet {
 public:
+    // Adds the byte `c`.
     void add(unsigned char c) { m_members.set(c); }
+    // Whether `c` is in the set.
     bool contains(unsigned char c) const { return m_members.test(c); }
+    // The number of bytes in the set.
     std::size_t count() const { return m_members.count(); }
 
 private:
@@ -105,30 +108,37 @@ private:
 
 // One state of the automaton.
 struct VSTRI_Tripel {
+    // A letter state consumes one character of `letters`; a null state moves on without
+    // consuming; a repetition state counts the passes through its loop.
     enum Kind : std::uint8_t { Letter = 0, Null = 1, Repetition = 2 };
 
-    std::uint8_t kind = Letter;
-    VSTRI_LetterSet letters;
-    bool beginAnchor = false;
-    bool endAnchor = false;
-    std::uint32_t next1 = 0;  // successors; 0 means accept
-    std::uint32_t next2 = 0;
-    std::uint32_t min = 1;  // repetition bounds, (1, 1) for other states
-    std::uint32_t max = 1;
+    std::uint8_t kind = Letter;  // a Kind
+    VSTRI_LetterSet letters;     // the characters a letter state accepts
+    bool beginAnchor = false;    // the consumed character must be the text's first
+    bool endAnchor = false;      // the consumed character must be the text's last
+    std::uint32_t next1 = 0;     // the successor; 0 means accept
+    std::uint32_t next2 = 0;     // a second successor where the state branches (else next1)
+    std::uint32_t min = 1;       // the least count of a repetition; 1 for other states
+    std::uint32_t max = 1;       // the greatest count of a repetition; 1 for other states
 };
 
 // The automaton: states addressed by number; 0 is the entry, the last one the final state.
 using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
 
+// A compiled regular expression (see the syntax above) that finds where it occurs in a text.
 class ORVANE_API VSTRI_Grep {
 public:
+    // Whether letters match in their own case only.
     enum CaseSensitive : int {
         IgnoreCase = 0,
         MatchCase = 1
-    };                                                         // any non-zero value: case-sensitive
+    };  // any non-zero value: case-sensitive
+    // Whether `match` records every match or only the first.
     enum SearchMode : int { AllMatches = 0, FirstMatch = 1 };  // any value but 1: AllMatches
 
+    // Compiles `pattern`; see isCompiled() for the outcome.
     VSTRI_Grep(const V_STRING& pattern, CaseSensitive caseSensitive);
+    // Copies the pattern and its compiled automaton.
     VSTRI_Grep(const VSTRI_Grep& other);
     VSTRI_Grep& operator=(const VSTRI_Grep& other);
     virtual ~VSTRI_Grep();
@@ -136,6 +146,7 @@ public:
     // Replaces the pattern and compiles it.
     VSTRI_Grep& assign(const V_STRING& pattern, CaseSensitive caseSensitive);
 
+    // The pattern as given.
     const V_STRING& patternString() const { return m_pattern; }
     // True: case-sensitive.
     bool caseQuestion() const { return m_caseSensitive; }

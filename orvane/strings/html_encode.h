@@ -3,7 +3,8 @@
 // Every character that has an entry in a fixed table of 65 characters is replaced by its
 // character entity; every other character is copied unchanged. The table holds the blank (which
 // becomes a non-breaking space), the double quote, the ampersand, "<" and ">" (whose entities
-// "&lt" and "&gt" carry no semicolon), and the accented letters 192 to 255 except 215 and 247.
+// "&lt" and "&gt" carry no semicolon), and the accented letters 192 to 255 except 208, 215, 240
+// and 247.
 //
 //   VHTML_EncodeString("Tom & Jerry");   // "Tom&nbsp;&amp;&nbsp;Jerry"
 //   VHTML_EncodeString("a<b");           // "a&ltb"

@@ -31,15 +31,19 @@
 
 #include "orvane/base/export.h"
 
+// One match: its 1-based position and its length; position 0 means "no match".
 class ORVANE_API VSTRI_Match {
 public:
     VSTRI_Match() = default;
+    // A match of `length` characters at the 1-based `position`.
     VSTRI_Match(unsigned long position, unsigned long length)
         : m_position(position), m_length(length) {}
+    // Plain copies.
     VSTRI_Match(const VSTRI_Match& other) = default;
     VSTRI_Match& operator=(const VSTRI_Match& other) = default;
     virtual ~VSTRI_Match();
 
+    // The 1-based position (0: no match) and the length.
     unsigned long position() const { return m_position; }
     unsigned long length() const { return m_length; }
     // The position just after the match.
@@ -50,6 +54,7 @@ public:
         return m_position > 0 ? const_cast<VSTRI_Match*>(this) : nullptr;
     }
 
+    // Equal when position and length are.
     bool operator==(const VSTRI_Match& other) const {
         return m_position == other.m_position && m_length == other.m_length;
     }
@@ -60,17 +65,20 @@ private:
     unsigned long m_length = 0;
 };
 
+// A fixed number of match records that VSTRI_Grep::match fills from index 0 upwards.
 class ORVANE_API VSTRI_MatchingList {
 public:
-    static constexpr unsigned long kDefaultCapacity = 255;
+    static constexpr unsigned long kDefaultCapacity = 255;  // records of a default-made list
 
     // A list of `capacity` records, each (0, 0).
     VSTRI_MatchingList();
     explicit VSTRI_MatchingList(unsigned long capacity);
+    // Copies every record; a failed copy leaves the target as it was.
     VSTRI_MatchingList(const VSTRI_MatchingList& other);
     VSTRI_MatchingList& operator=(const VSTRI_MatchingList& other);
     virtual ~VSTRI_MatchingList();
 
+    // The number of records.
     unsigned long capacity() const { return static_cast<unsigned long>(m_records.size()); }
 
     // The record at the 0-based `index` (see Choices for an index past the capacity).

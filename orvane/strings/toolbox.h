@@ -55,20 +55,26 @@
 
 // Where a failed evaluation stopped: the number of characters read; 0 after a success.
 struct evalInfo {
-    std::int32_t position = 0;
+    std::int32_t position = 0;  // characters read when the entry was rejected
 };
 
+// The expression evaluator: static functions over process-wide state; an object holds nothing.
 class ORVANE_API VSTRI_Toolbox {
 public:
     VSTRI_Toolbox() = default;
+    // Assigning changes nothing: there is nothing to copy.
     VSTRI_Toolbox& operator=(const VSTRI_Toolbox&) { return *this; }
 
+    // Evaluates `text` as an expression (one value) or a point entry (two or three coordinates,
+    // relative to the values passed in). True on success; false with `info.position` the
+    // characters read when the entry was rejected. The overloads without `info` do the same.
     static bool evaluate(const V_STRING& text, long& value, evalInfo& info);
     static bool evaluate(const V_STRING& text, unsigned long& value, evalInfo& info);
     static bool evaluate(const V_STRING& text, double& value, evalInfo& info);
     static bool evaluate(const V_STRING& text, double& x, double& y, evalInfo& info);
     static bool evaluate(const V_STRING& text, double& x, double& y, double& z, evalInfo& info);
 
+    // The same, for callers that do not need the error position.
     static bool evaluate(const V_STRING& text, long& value);
     static bool evaluate(const V_STRING& text, unsigned long& value);
     static bool evaluate(const V_STRING& text, double& value);

@@ -37,9 +37,12 @@
 #include "orvane/base/export.h"
 #include "orvane/base/v_string.h"
 
+// The interface of every unit representation: unit texts, formatting, parsing, and the current
+// representation of the kind.
 class ORVANE_API VLOCN_AbstractRepresentation {
 public:
     constexpr VLOCN_AbstractRepresentation() = default;
+    // A representation holds no data: copying and assigning copy nothing.
     constexpr VLOCN_AbstractRepresentation(const VLOCN_AbstractRepresentation&) {}
     VLOCN_AbstractRepresentation& operator=(const VLOCN_AbstractRepresentation&) { return *this; }
 

@@ -31,6 +31,7 @@ class ORVANE_API VLOCN_BaseAngleClass : public VLOCN_AbstractRepresentation {
 public:
     // The current angle representation; null until one was made current.
     static const VLOCN_BaseAngleClass* getActual();
+    // The smallest and largest value of the kind, in the internal unit: -2 pi and 2 pi.
     static double getMin();
     static double getMax();
     // 101 makes radians current, 103 gon, every other number degrees.
@@ -45,6 +46,7 @@ public:
 
 protected:
     constexpr VLOCN_BaseAngleClass() = default;
+    // Makes `rep` current without registry write or event (the concrete setAsActual()).
     static void setAsActual(const VLOCN_BaseAngleClass* rep);
     const char* getEventName() const override;
     const char* getRegistryValueName() const override;
@@ -55,10 +57,11 @@ private:
     static const VLOCN_BaseAngleClass* s_angleRepPtr;
 };
 
-// Each concrete angle class has the same members; see the table above for its figures.
-// setAsActual() makes it current without registry write or event.
+// Radians (registry number 101), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_AngleRad final : public VLOCN_BaseAngleClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_AngleRad* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -81,8 +84,11 @@ private:
     static constexpr long s_registry = 101;
 };
 
+// Degrees (102), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_AngleDeg final : public VLOCN_BaseAngleClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_AngleDeg* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -105,8 +111,11 @@ private:
     static constexpr long s_registry = 102;
 };
 
+// Gon (103), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_AngleGon final : public VLOCN_BaseAngleClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_AngleGon* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();

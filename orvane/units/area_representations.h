@@ -38,6 +38,7 @@ class ORVANE_API VLOCN_BaseAreaClass : public VLOCN_AbstractRepresentation {
 public:
     // The current area representation; null until one was made current.
     static const VLOCN_BaseAreaClass* getActual();
+    // The smallest and largest value of the kind, in the internal unit: -1e12 and 1e12 mm2.
     static double getMin();
     static double getMax();
     // Makes current the representation with that registry number (301 to 308); any other number
@@ -49,6 +50,7 @@ public:
 
 protected:
     constexpr VLOCN_BaseAreaClass() = default;
+    // Makes `rep` current without registry write or event (the concrete setAsActual()).
     static void setAsActual(const VLOCN_BaseAreaClass* rep);
     const VLOCN_AbstractRepresentation* getCurrent() const override;
     void setCurrent(const VLOCN_AbstractRepresentation* rep) const override;
@@ -57,10 +59,12 @@ private:
     static const VLOCN_BaseAreaClass* s_areaRepPtr;
 };
 
-// Each concrete area class has the same members; see the table above for its figures.
-// setAsActual() makes it current without registry write or event.
+// Square millimetres (registry number 301), a stateless singleton; its figures are in the table
+// above.
 class ORVANE_API VLOCN_QuadratMillimeter final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_QuadratMillimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -83,8 +87,11 @@ private:
     static constexpr long s_registry = 301;
 };
 
+// Square centimetres (302), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_QuadratCentimeter final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_QuadratCentimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -107,8 +114,11 @@ private:
     static constexpr long s_registry = 302;
 };
 
+// Square decimetres (303), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_QuadratDecimeter final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_QuadratDecimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -131,8 +141,11 @@ private:
     static constexpr long s_registry = 303;
 };
 
+// Square metres (304), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_QuadratMeter final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_QuadratMeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -155,8 +168,11 @@ private:
     static constexpr long s_registry = 304;
 };
 
+// Square kilometres (305), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_QuadratKilometer final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_QuadratKilometer* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -179,8 +195,11 @@ private:
     static constexpr long s_registry = 305;
 };
 
+// Square inches (306), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_SquareInch final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_SquareInch* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -203,8 +222,11 @@ private:
     static constexpr long s_registry = 306;
 };
 
+// Square feet (307), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_SquareFeet final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_SquareFeet* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -227,8 +249,11 @@ private:
     static constexpr long s_registry = 307;
 };
 
+// Square yards (308), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_SquareYard final : public VLOCN_BaseAreaClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_SquareYard* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();

@@ -13,6 +13,7 @@
 //   1 DIN_A1 "DIN A1" 594 x 841        5 DIN_A5 "DIN A5" 148 x 210
 //   2 DIN_A2 "DIN A2" 420 x 594        6 CUSTOM_SIZE "Custom size", from the registry
 //   3 DIN_A3 "DIN A3" 297 x 420
+//
 // The custom size is kept in the registry (standard key 8, subkey "PaperSize") as the double
 // values "FileNewCustomSizeX" and "FileNewCustomSizeY". Every table reads them when it is built
 // and writes its custom size back when it is destroyed, copies included: the last one destroyed
@@ -40,18 +41,21 @@
 class ORVANE_API VLOCN_DocSize {
 public:
     VLOCN_DocSize() = default;
+    // The size x by y, as given (not reordered).
     VLOCN_DocSize(double xIn, double yIn) : x(xIn), y(yIn) {}
 
     // True when both sides are exactly equal.
     bool operator==(const VLOCN_DocSize& other) const { return x == other.x && y == other.y; }
     bool operator!=(const VLOCN_DocSize& other) const { return !(*this == other); }
 
-    double x = 0.0;
-    double y = 0.0;
+    double x = 0.0;  // the first side, in millimetres
+    double y = 0.0;  // the second side, in millimetres
 };
 
+// A table of the paper formats, with the custom size read from and written back to the registry.
 class ORVANE_API VLOCN_DocFormat {
 public:
+    // The entries of the table, in table order.
     enum VLOCN_DocFormatType : int {
         DIN_A0 = 0,
         DIN_A1 = 1,
@@ -64,15 +68,17 @@ public:
 
     // One entry of the table.
     struct DocFormatInfo {
+        // An entry with this description and size.
         DocFormatInfo(const V_STRING& descriptionIn, const VLOCN_DocSize& sizeIn)
             : description(descriptionIn), size(sizeIn) {}
 
-        V_STRING description;
-        VLOCN_DocSize size;
+        V_STRING description;  // for example "DIN A4"
+        VLOCN_DocSize size;    // in millimetres, as listed above
     };
 
     // Builds the table, reading the custom size from the registry.
     VLOCN_DocFormat();
+    // Copies the seven entries; a failed assignment leaves this table as it was.
     VLOCN_DocFormat(const VLOCN_DocFormat& other);
     VLOCN_DocFormat& operator=(const VLOCN_DocFormat& other);
     // Writes the custom size to the registry.

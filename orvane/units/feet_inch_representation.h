@@ -54,11 +54,14 @@ struct FeetInchTupel {
     std::uint32_t denominator = 0;  // 0: no fraction
 };
 
+// Feet and inches with sixteenths (registry number 206), a stateless singleton.
 class ORVANE_API VLOCN_FeetInchRepresentation final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton.
     static const VLOCN_FeetInchRepresentation* thisRepresentation();
     // Makes this representation current, without registry write or event.
     static void setAsActual();
+    // The short unit text ("ft./in.") and the registry number (206), without an object.
     static const V_STRING& getUnitDescriptionStatic();
     static long getUnitRegistryNumberStatic();
 

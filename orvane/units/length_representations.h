@@ -41,6 +41,7 @@ class ORVANE_API VLOCN_BaseLengthClass : public VLOCN_AbstractRepresentation {
 public:
     // The current length representation; null until one was made current.
     static const VLOCN_BaseLengthClass* getActual();
+    // The smallest and largest value of the kind, in the internal unit: -1e12 and 1e12 mm.
     static double getMin();
     static double getMax();
     // Makes current the representation with that registry number (201 to 209); any other number
@@ -52,6 +53,7 @@ public:
 
 protected:
     constexpr VLOCN_BaseLengthClass() = default;
+    // Makes `rep` current without registry write or event (the concrete setAsActual()).
     static void setAsActual(const VLOCN_BaseLengthClass* rep);
     const VLOCN_AbstractRepresentation* getCurrent() const override;
     void setCurrent(const VLOCN_AbstractRepresentation* rep) const override;
@@ -60,10 +62,11 @@ private:
     static const VLOCN_BaseLengthClass* s_lengthRepPtr;
 };
 
-// Each concrete length class has the same members; see the table above for its figures.
-// setAsActual() makes it current without registry write or event.
+// Millimetres (registry number 201), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_MillimeterConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_MillimeterConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -86,8 +89,11 @@ private:
     static constexpr long s_registry = 201;
 };
 
+// Centimetres (202), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_CentimeterConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_CentimeterConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -110,8 +116,11 @@ private:
     static constexpr long s_registry = 202;
 };
 
+// Decimetres (203), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_DecimeterConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_DecimeterConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -134,8 +143,11 @@ private:
     static constexpr long s_registry = 203;
 };
 
+// Metres (204), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_MeterConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_MeterConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -158,8 +170,11 @@ private:
     static constexpr long s_registry = 204;
 };
 
+// Kilometres (205), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_KilometerConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_KilometerConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -182,8 +197,11 @@ private:
     static constexpr long s_registry = 205;
 };
 
+// Inches (207), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_InchConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_InchConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -206,8 +224,11 @@ private:
     static constexpr long s_registry = 207;
 };
 
+// Feet (208), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_FeetConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_FeetConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -230,8 +251,11 @@ private:
     static constexpr long s_registry = 208;
 };
 
+// Miles (209), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_MilesConversion final : public VLOCN_BaseLengthClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_MilesConversion* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();

@@ -21,12 +21,15 @@
 #include "orvane/base/v_string.h"
 #include "orvane/units/abstract_representation.h"
 
+// Unit-less numbers: up to four decimals, no unit text, always current.
 class ORVANE_API VLOCN_Scalar final : public VLOCN_AbstractRepresentation {
 public:
     constexpr VLOCN_Scalar() = default;
+    // Copies hold nothing and behave like the original.
     constexpr VLOCN_Scalar(const VLOCN_Scalar& other) : VLOCN_AbstractRepresentation(other) {}
     VLOCN_Scalar& operator=(const VLOCN_Scalar&) { return *this; }
 
+    // The library's own instance.
     static const VLOCN_Scalar* thisRepresentation();
     // The empty text.
     static const V_STRING& getUnitDescriptionStatic();

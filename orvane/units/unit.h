@@ -19,8 +19,11 @@
 #include "orvane/base/v_string.h"
 #include "orvane/units/abstract_representation.h"
 
+// The facade by code: static functions only; an object holds nothing.
 class ORVANE_API VLOCN_Unit {
 public:
+    // The codes: the kind in bits 12 to 15, 0 in the low bits for the kind's current
+    // representation.
     enum REPS : int {
         SCALAR = 0x0000,
         ANGLE_ACTUAL = 0x1000,
@@ -54,6 +57,7 @@ public:
     };
 
     VLOCN_Unit() = default;
+    // Assigning changes nothing: there is nothing to copy.
     VLOCN_Unit& operator=(const VLOCN_Unit&) { return *this; }
 
     // The singleton of the code; for ANGLE_ACTUAL, LENGTH_ACTUAL, AREA_ACTUAL and VOLUME_ACTUAL

@@ -31,6 +31,7 @@ class ORVANE_API VLOCN_BaseVolumeClass : public VLOCN_AbstractRepresentation {
 public:
     // The current volume representation; null until one was made current.
     static const VLOCN_BaseVolumeClass* getActual();
+    // The smallest and largest value of the kind, in the internal unit: -1e12 and 1e12 mm3.
     static double getMin();
     static double getMax();
     // 401, 402 and 403 make cubic milli-, centi- and decimetres current; every other number cubic
@@ -42,6 +43,7 @@ public:
 
 protected:
     constexpr VLOCN_BaseVolumeClass() = default;
+    // Makes `rep` current without registry write or event (the concrete setAsActual()).
     static void setAsActual(const VLOCN_BaseVolumeClass* rep);
     const VLOCN_AbstractRepresentation* getCurrent() const override;
     void setCurrent(const VLOCN_AbstractRepresentation* rep) const override;
@@ -50,10 +52,12 @@ private:
     static const VLOCN_BaseVolumeClass* s_volumeRepPtr;
 };
 
-// Each concrete volume class has the same members; see the table above for its figures.
-// setAsActual() makes it current without registry write or event.
+// Cubic millimetres (registry number 401), a stateless singleton; its figures are in the table
+// above.
 class ORVANE_API VLOCN_KubikMillimeter final : public VLOCN_BaseVolumeClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_KubikMillimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -76,8 +80,11 @@ private:
     static constexpr long s_registry = 401;
 };
 
+// Cubic centimetres (402), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_KubikCentimeter final : public VLOCN_BaseVolumeClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_KubikCentimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -100,8 +107,11 @@ private:
     static constexpr long s_registry = 402;
 };
 
+// Cubic decimetres (403), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_KubikDecimeter final : public VLOCN_BaseVolumeClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_KubikDecimeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();
@@ -124,8 +134,11 @@ private:
     static constexpr long s_registry = 403;
 };
 
+// Cubic metres (404), a stateless singleton; its figures are in the table above.
 class ORVANE_API VLOCN_KubikMeter final : public VLOCN_BaseVolumeClass {
 public:
+    // The singleton, and three statics that need no object: setAsActual() makes it current
+    // without registry write or event; then the short unit text and the registry number.
     static const VLOCN_KubikMeter* thisRepresentation();
     static void setAsActual();
     static const V_STRING& getUnitDescriptionStatic();

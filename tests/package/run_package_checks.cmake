@@ -15,6 +15,15 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
 
+# The program and its manual page, when the build has the program.
+if(EXISTS ${BUILD}/cli/orvane-tools)
+  run(${prefix}/bin/orvane-tools --version)
+  message(STATUS "installed: ${last_output}")
+  if(NOT EXISTS ${prefix}/share/man/man1/orvane-tools.1)
+    message(FATAL_ERROR "the manual page was not installed to share/man/man1")
+  endif()
+endif()
+
 # find_package
 run(${CMAKE_COMMAND} -S ${SOURCE}/examples -B ${WORK}/examples -G ${GENERATOR}
     -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${prefix})
@@ -36,7 +45,7 @@ set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
 run(${PKG_CONFIG} --cflags --libs orvane-tools)
 string(STRIP "${last_output}" flags)
 separate_arguments(flags UNIX_COMMAND "${flags}")
-run(${CXX} ${SOURCE}/examples/event_listener.cpp ${flags} -o ${WORK}/event_listener_pc)
+run(${CXX} ${SOURCE}/examples/unit_change_listener.cpp ${flags} -o ${WORK}/unit_change_listener_pc)
 set(ENV{LD_LIBRARY_PATH} ${prefix}/lib)
-run(${WORK}/event_listener_pc)
+run(${WORK}/unit_change_listener_pc)
 message(STATUS "pkg-config build:\n${last_output}")

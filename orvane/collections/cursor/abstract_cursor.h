@@ -31,23 +31,35 @@
 
 class V_PCollection;
 
+// A position in an untyped collection, valid or not (see the protocol above).
 class ORVANE_API V_PAbstractCursor {
 public:
     V_PAbstractCursor();
     V_PAbstractCursor& operator=(const V_PAbstractCursor&) = delete;
     virtual ~V_PAbstractCursor();
 
+    // Positions on the first element and returns it; null and not valid when there is none.
     virtual void* first() = 0;
+    // Positions on the last element and returns it; null and not valid when there is none.
     virtual void* last() = 0;
+    // Moves to the next element and returns it; null, and not valid, past the last one.
     virtual void* next() = 0;
+    // Moves to the previous element and returns it; null, and not valid, before the first one.
     virtual void* previous() = 0;
+    // The element the cursor is on; null when not valid.
     virtual void* current() const = 0;
+    // The valid flag, as valid() (it does not look ahead).
     virtual bool more() const = 0;
+    // True while the cursor is on an element.
     virtual bool valid() const = 0;
+    // The collection the cursor walks.
     virtual V_PCollection* owner() = 0;
+    // Takes owner, position and valid flag from `source`, a cursor of the same class; anything
+    // else throws XCOLL_CursorException and leaves this cursor as it was.
     virtual void deepCopy(const V_PAbstractCursor* source) = 0;
 
 protected:
+    // For the copy constructors of concrete cursors, which copy the position.
     V_PAbstractCursor(const V_PAbstractCursor& other);
 };
 

@@ -18,6 +18,7 @@
 
 namespace orvane::cursor_steps {
 
+// Positions on the first element; false, not valid, for an empty range.
 template <class Range, class Iter>
 bool toFirst(Range& range, Iter& it, bool& valid) {
     valid = range.begin() != range.end();
@@ -25,6 +26,7 @@ bool toFirst(Range& range, Iter& it, bool& valid) {
     return valid;
 }
 
+// Positions on the last element; false, not valid, for an empty range.
 template <class Range, class Iter>
 bool toLast(Range& range, Iter& it, bool& valid) {
     valid = range.begin() != range.end();
@@ -32,6 +34,7 @@ bool toLast(Range& range, Iter& it, bool& valid) {
     return valid;
 }
 
+// Moves one element on; false when not valid, or (clearing the flag) past the end.
 template <class Range, class Iter>
 bool toNext(Range& range, Iter& it, bool& valid) {
     if (!valid) return false;
@@ -40,6 +43,7 @@ bool toNext(Range& range, Iter& it, bool& valid) {
     return valid;
 }
 
+// Moves one element back; false when not valid, or (clearing the flag) before the first.
 template <class Range, class Iter>
 bool toPrevious(Range& range, Iter& it, bool& valid) {
     if (!valid) return false;

@@ -15,9 +15,11 @@
 #include "orvane/base/export.h"
 #include "orvane/collections/cursor/abstract_cursor.h"
 
+// A cursor that is never valid and belongs to no collection.
 class ORVANE_API V_PNullCursor : public V_PAbstractCursor {
 public:
     V_PNullCursor();
+    // Another null cursor.
     V_PNullCursor(const V_PNullCursor& other);
     ~V_PNullCursor() override;
 

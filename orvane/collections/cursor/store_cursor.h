@@ -35,12 +35,14 @@
 
 class V_PCollection;
 
+// The cursor protocol over the store of an `Owner` collection; the untyped cursors derive from it.
 template <class Owner, class Store>
 class ORVANE_API V_PStoreCursor : public V_PAbstractCursor {
 public:
     V_PStoreCursor& operator=(const V_PStoreCursor&) = delete;
     ~V_PStoreCursor() override = default;
 
+    // The moves and queries of V_PAbstractCursor, on the bound collection's store.
     void* first() override {
         auto& it = m_position->getIterator();
         return orvane::cursor_steps::toFirst(*m_store, it, m_valid) ? *it : nullptr;

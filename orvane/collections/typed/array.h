@@ -35,14 +35,18 @@
 template <class T>
 class V_Array;
 
+// A cursor over a V_Array<T>, in index order.
 template <class T>
 class V_ArrayCursor : public V_AbstractCursor<T> {
 public:
+    // A cursor over `array`, not valid.
     explicit V_ArrayCursor(const V_Array<T>& array)
         : m_owner(&array), m_position(), m_valid(false) {}
+    // Another cursor at the same position.
     V_ArrayCursor(const V_ArrayCursor& other) = default;
     ~V_ArrayCursor() override = default;
 
+    // The protocol of V_AbstractCursor over the array's elements.
     void first() override { orvane::cursor_steps::toFirst(elements(), m_position, m_valid); }
     void last() override { orvane::cursor_steps::toLast(elements(), m_position, m_valid); }
     void next() override { orvane::cursor_steps::toNext(elements(), m_position, m_valid); }
@@ -70,10 +74,13 @@ private:
     bool m_valid;
 };
 
+// A growable array that owns copies of its elements.
 template <class T>
 class V_Array : public V_Collection<T> {
 public:
     V_Array() = default;
+    // Copies every element; on failure the target is left as it was. A moved-from array is
+    // empty.
     V_Array(const V_Array& other)
         : V_Collection<T>(other),
           m_elements(orvane::allocating([&] { return std::vector<T>(other.m_elements); })) {}
@@ -105,6 +112,7 @@ public:
         return m_elements[i];
     }
 
+    // The number of elements, whether there are none, and removing them all.
     unsigned long cardinality() const { return m_elements.size(); }
     bool empty() const { return m_elements.empty(); }
     void clear() { m_elements.clear(); }

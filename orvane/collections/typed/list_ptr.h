@@ -24,14 +24,17 @@
 #include "orvane/collections/cursor/abstract_cursor.h"
 #include "orvane/collections/list_void_ptr.h"
 
+// A V_ListVoidPtr of T*: the same list, with typed elements.
 template <class T>
 class V_ListPtr : public V_ListVoidPtr {
 public:
     V_ListPtr() = default;
+    // Copies the pointers (not what they point to).
     V_ListPtr(const V_ListPtr& other) = default;
     V_ListPtr& operator=(const V_ListPtr& other) = default;
     ~V_ListPtr() override = default;
 
+    // The element access of V_ListVoidPtr, with T*; errors as there.
     T* operator[](unsigned long i) const { return typed(V_ListVoidPtr::get_at(i)); }
     T* get_at(unsigned long i) const { return typed(V_ListVoidPtr::get_at(i)); }
     T* get_first() const { return typed(V_ListVoidPtr::get_first()); }
@@ -39,6 +42,7 @@ public:
     unsigned long count(const T* p) const { return V_ListVoidPtr::count(p); }
     bool contains(const T* p) const { return V_ListVoidPtr::contains(p); }
 
+    // The insertions and removal of V_ListVoidPtr, with T*; errors as there.
     void insert(T* p) { V_ListVoidPtr::insert(p); }
     void insert(const V_ListPtr& other) { V_ListVoidPtr::insert(other); }
     void insert_last(T* p) { V_ListVoidPtr::insert_last(p); }

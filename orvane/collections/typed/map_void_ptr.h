@@ -25,7 +25,7 @@
 //   that stores null values tells them apart with a cursor or by remove's result.
 // - Maps can be copied: the copy has the same keys and the same pointers.
 // - Allocation failure throws VSYST_OutOfMemory and leaves the map as it was.
-// - V_PMapVoidCursor<K>::deepCopy given a null pointer or a cursor of another class throws
+// - `V_PMapVoidCursor<K>::deepCopy` given a null pointer or a cursor of another class throws
 //   XCOLL_CursorException and leaves the target as it was.
 #ifndef ORVANE_COLLECTIONS_TYPED_MAP_VOID_PTR_H
 #define ORVANE_COLLECTIONS_TYPED_MAP_VOID_PTR_H
@@ -41,15 +41,19 @@
 template <class K>
 class V_MapVoidPtr;
 
+// A cursor over a V_MapVoidPtr<K> in ascending key order; its element is the entry's value.
 template <class K>
 class V_PMapVoidCursor : public V_PAbstractCursor {
 public:
+    // A cursor over `map`, not valid.
     explicit V_PMapVoidCursor(const V_MapVoidPtr<K>& map)
         : m_owner(&map), m_position(), m_valid(false) {}
+    // Another cursor at the same position.
     V_PMapVoidCursor(const V_PMapVoidCursor& other) = default;
     V_PMapVoidCursor& operator=(const V_PMapVoidCursor&) = delete;
     ~V_PMapVoidCursor() override = default;
 
+    // The protocol of V_PAbstractCursor over the map's values.
     void* first() override {
         return orvane::cursor_steps::toFirst(entries(), m_position, m_valid) ? value() : nullptr;
     }
@@ -98,10 +102,12 @@ private:
     bool m_valid;
 };
 
+// An ordered map from keys K (owned) to untyped pointers (never owned).
 template <class K>
 class V_MapVoidPtr : public V_PCollection {
 public:
     V_MapVoidPtr() = default;
+    // Copies keys and pointers; on failure the target is left as it was.
     V_MapVoidPtr(const V_MapVoidPtr& other)
         : V_PCollection(other),
           m_entries(orvane::allocating([&] { return std::map<K, void*>(other.m_entries); })) {}
@@ -131,6 +137,7 @@ public:
     // Removes the entry; false when there was none.
     bool remove(const K& key) { return m_entries.erase(key) != 0; }
 
+    // Whether there are no entries, their number, and removing them all.
     bool empty() const { return m_entries.empty(); }
     unsigned long cardinality() const { return m_entries.size(); }
     void clear() { m_entries.clear(); }
@@ -151,10 +158,12 @@ template <class K, class V>
 class V_MapPtr : public V_MapVoidPtr<K> {
 public:
     V_MapPtr() = default;
+    // Copies keys and pointers.
     V_MapPtr(const V_MapPtr& other) = default;
     V_MapPtr& operator=(const V_MapPtr& other) = default;
     ~V_MapPtr() override = default;  // the values are not deleted
 
+    // insert and find of V_MapVoidPtr, with V*.
     void insert(const K& key, V* value) {
         V_MapVoidPtr<K>::insert(key, const_cast<void*>(static_cast<const void*>(value)));
     }
