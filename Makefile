@@ -15,7 +15,9 @@ CMAKE_CONFIGURE = cmake -S . $(GENERATOR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 demo:
 	@scripts/setup.sh base
 	@$(CMAKE_CONFIGURE) -B build -DCMAKE_CXX_COMPILER=g++ >/dev/null
-	@cmake --build build --target orvane-tools -j $(JOBS)
+	@echo "Building orvane-tools (log: build/demo-build.log)..."
+	@cmake --build build --target orvane-tools -j $(JOBS) >build/demo-build.log 2>&1 \
+	  || { cat build/demo-build.log; exit 1; }
 	@./build/cli/orvane-tools demo
 
 test: test-plain test-sanitize
