@@ -4,13 +4,14 @@
 #   make fuzz      run every fuzz target for FUZZ_SECONDS (default 60) under ASan+UBSan
 #   make coverage  run the tests on an instrumented build and print the library's coverage
 #   make docs      the API reference from the header comments (build-docs/html); any warning fails
+#   make bench     install the peer libraries, build in Release, run every benchmark, print the table
 
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 CMAKE_CONFIGURE = cmake -S . $(GENERATOR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: demo test test-plain test-sanitize fuzz coverage docs clean
+.PHONY: demo test test-plain test-sanitize fuzz coverage docs bench clean
 
 demo:
 	@scripts/setup.sh base
@@ -64,5 +65,19 @@ docs:
 	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
 	@echo "API reference: build-docs/html/index.html"
 
+# BENCH_ARGS passes options to Google Benchmark, e.g. BENCH_ARGS=--benchmark_filter=grep
+BENCH_REPETITIONS ?= 3
+BENCH_ARGS ?=
+bench:
+	@scripts/setup.sh bench
+	$(CMAKE_CONFIGURE) -B build-bench -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Release \
+	  -DORVANE_BUILD_BENCH=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF >/dev/null
+	cmake --build build-bench -j $(JOBS)
+	./build-bench/bench/orvane-bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
+	  --benchmark_report_aggregates_only=true --benchmark_out=build-bench/bench-results.json \
+	  --benchmark_out_format=json $(BENCH_ARGS) >build-bench/bench-console.txt
+	@python3 bench/report.py build-bench/bench-results.json | tee build-bench/bench-table.md
+	@echo "(raw results: build-bench/bench-results.json)"
+
 clean:
-	rm -rf build build-sanitize build-fuzz build-coverage build-docs .fuzz-work
+	rm -rf build build-sanitize build-fuzz build-coverage build-docs build-bench .fuzz-work

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, from the distribution's packages, when it is missing.
-# Usage: scripts/setup.sh [base|sanitize|coverage|fuzz|docs|all]   (default: base)
+# Usage: scripts/setup.sh [base|sanitize|coverage|fuzz|docs|bench|all]   (default: base)
 set -euo pipefail
 
 want=${1:-base}
@@ -29,6 +29,21 @@ case "$want" in
   docs|all)
     need_cmd doxygen doxygen
     need_cmd python3 python3  # the header filter of docs/Doxyfile
+    ;;
+esac
+
+case "$want" in
+  bench|all)
+    # Google Benchmark and the libraries the benchmarks compare against.
+    need_file /usr/include/benchmark/benchmark.h libbenchmark-dev
+    need_file /usr/include/muParser.h libmuparser-dev
+    need_file /usr/include/re2/re2.h libre2-dev
+    need_file /usr/include/pcre2.h libpcre2-dev
+    need_file /usr/include/eigen3/Eigen/Dense libeigen3-dev
+    need_file /usr/include/gsl/gsl_poly.h libgsl-dev
+    need_file /usr/include/boost/signals2.hpp libboost-dev
+    need_file /usr/include/sigc++-2.0/sigc++/sigc++.h libsigc++-2.0-dev
+    need_cmd python3 python3  # turns the results into the table
     ;;
 esac
 

@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""Prints the benchmark results as one table: workload, size, ours, peer, ratio ours/peer.
+
+Reads the JSON that orvane-bench writes (--benchmark_out). Each measurement is named
+"<workload>/<size>/<impl>"; every peer is paired with "ours" of the same workload and size. With
+repetitions, the median is used. A ratio below 1 means the library is faster. Where a target is
+set for a pair, the last column says whether the run met it. For workloads measured at several
+sizes, the growth exponent k of time ~ size^k is printed below the table.
+"""
+import json
+import math
+import sys
+
+# (workload, peer) -> target ratio, or (workload, peer, size) -> target ratio for one size only.
+TARGETS = {
+    ("eval_typical", "muparser"): 0.2,
+    ("eval_number", "strtod"): 3,
+    ("grep_literal", "std::regex"): 0.1,
+    ("grep_class", "std::regex"): 0.1,
+    ("grep_repeat", "std::regex"): 0.1,
+    ("grep_literal", "posix"): 1,
+    ("grep_class", "posix"): 1,
+    ("grep_repeat", "posix"): 1,
+    ("matrix_inverse", "eigen", "8"): 1,
+    ("matrix_inverse", "eigen", "256"): 2,
+    ("matrix_gaussj", "eigen", "8"): 1,
+    ("matrix_gaussj", "eigen", "256"): 2,
+    ("cubic_rSolveCE", "gsl"): 1,
+    ("cubic_findRoots", "gsl"): 1,
+    ("poly_roots", "gsl"): 0.5,
+    ("array_append_walk", "std::vector"): 1.2,
+    ("set_insert", "std::set"): 1.2,
+    ("set_contains", "std::set"): 1.2,
+    ("set_union", "std::set"): 1.2,
+    ("list_walk", "std::list"): 1.2,
+    ("dispatch", "signals2"): 0.5,
+    ("dispatch", "sigc++"): 1.5,
+    ("unit_asString_m", "snprintf"): 2,
+    ("unit_asString_ftin", "snprintf"): 2,
+    ("unit_asFloat_m", "strtod"): 2,
+}
+
+UNITS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def target_for(workload, peer, size):
+    return TARGETS.get((workload, peer, size), TARGETS.get((workload, peer)))
+
+
+def time_text(ns):
+    for unit, scale in (("s", 1e9), ("ms", 1e6), ("us", 1e3)):
+        if ns >= scale:
+            return f"{ns / scale:.3g} {unit}"
+    return f"{ns:.3g} ns"
+
+
+def bytes_text(count):
+    if count is None:
+        return ""
+    for unit, scale in (("MiB", 1 << 20), ("KiB", 1 << 10)):
+        if count >= scale:
+            return f"{count / scale:.1f} {unit}"
+    return f"{int(count)} B"
+
+
+def size_key(size):
+    digits = "".join(c for c in size if c.isdigit())
+    return (int(digits) if digits else 0, size)
+
+
+def load(path):
+    with open(path) as f:
+        data = json.load(f)
+    results = {}  # (workload, size, impl) -> (ns, peak bytes or None)
+    order = []
+    for run in data["benchmarks"]:
+        if run.get("run_type") == "aggregate" and run.get("aggregate_name") != "median":
+            continue
+        if run.get("error_occurred"):
+            print(f"error in {run['name']}: {run.get('error_message')}", file=sys.stderr)
+            continue
+        name = run.get("run_name", run["name"])
+        parts = name.split("/")
+        if len(parts) < 3:
+            continue
+        workload, size, impl = parts[0], parts[1], "/".join(parts[2:])
+        key = (workload, size, impl)
+        if key in results and run.get("run_type") != "aggregate":
+            continue  # a later repetition; the median comes as an aggregate
+        ns = run["cpu_time"] * UNITS[run["time_unit"]]
+        results[key] = (ns, run.get("peak_bytes"))
+        if (workload, size) not in order:
+            order.append((workload, size))
+    return results, order
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: report.py RESULTS.json", file=sys.stderr)
+        return 2
+    results, order = load(sys.argv[1])
+    rows = []
+    missed = 0
+    for workload, size in order:
+        ours = results.get((workload, size, "ours"))
+        peers = [k[2] for k in results if k[0] == workload and k[1] == size and k[2] != "ours"]
+        for peer in sorted(peers):
+            theirs = results[(workload, size, peer)]
+            row = [workload, size, time_text(ours[0]) if ours else "-", peer,
+                   time_text(theirs[0]), "", "", "", ""]
+            if ours:
+                ratio = ours[0] / theirs[0]
+                row[5] = f"{ratio:.3g}"
+                target = target_for(workload, peer, size)
+                if target is not None:
+                    met = ratio <= target
+                    missed += 0 if met else 1
+                    row[6] = f"<= {target:g} " + ("met" if met else "MISSED")
+                row[7] = bytes_text(ours[1])
+                row[8] = bytes_text(theirs[1])
+            rows.append(row)
+    header = ["workload", "size", "ours", "peer", "peer time", "ours/peer", "target",
+              "ours peak", "peer peak"]
+    widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
+    line = lambda r: "| " + " | ".join(str(c).ljust(w) for c, w in zip(r, widths)) + " |"
+    print(line(header))
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows:
+        print(line(r))
+
+    # Growth with size, for workloads measured at three or more sizes.
+    growth = []
+    for workload in dict.fromkeys(w for w, _ in order):
+        for impl in sorted({k[2] for k in results if k[0] == workload}):
+            points = sorted(((size_key(k[1])[0], v[0]) for k, v in results.items()
+                             if k[0] == workload and k[2] == impl), key=lambda p: p[0])
+            if len(points) >= 3 and points[0][0] > 0:
+                (s0, t0), (s1, t1) = points[0], points[-1]
+                k = math.log(t1 / t0) / math.log(s1 / s0)
+                growth.append(f"  {workload} {impl}: time ~ size^{k:.2f} "
+                              f"(sizes {points[0][0]} to {points[-1][0]})")
+    if growth:
+        print("\nGrowth with size:")
+        print("\n".join(growth))
+    print(f"\n{missed} target(s) missed" if missed else "\nEvery target met")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
