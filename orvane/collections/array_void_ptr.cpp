@@ -65,32 +65,6 @@ V_ArrayVoidPtr& V_ArrayVoidPtr::operator=(const V_ArrayVoidPtr& other) {
 
 V_ArrayVoidPtr::~V_ArrayVoidPtr() = default;
 
-void*& V_ArrayVoidPtr::operator[](unsigned long i) {
-    orvane::requireIndex(i, cardinality());
-    return (*m_store)[i];
-}
-
-const void* V_ArrayVoidPtr::operator[](unsigned long i) const {
-    orvane::requireIndex(i, cardinality());
-    return (*m_store)[i];
-}
-
-void*& V_ArrayVoidPtr::get_at(unsigned long i) {
-    return (*this)[i];
-}
-
-const void* V_ArrayVoidPtr::get_at(unsigned long i) const {
-    return (*this)[i];
-}
-
-unsigned long V_ArrayVoidPtr::cardinality() const {
-    return m_store->size();
-}
-
-bool V_ArrayVoidPtr::empty() const {
-    return m_store->empty();
-}
-
 unsigned long V_ArrayVoidPtr::count(const void* p) const {
     return static_cast<unsigned long>(std::count(m_store->begin(), m_store->end(), p));
 }
@@ -111,11 +85,7 @@ V_PArrayVoidCursor* V_ArrayVoidPtr::createCursor() const {
     return orvane::allocating([this] { return new V_PArrayVoidCursor(*this); });
 }
 
-void V_ArrayVoidPtr::insert(const void* p) {
-    insertAt(*m_store, cardinality(), p);
-}
-
-void V_ArrayVoidPtr::insert_last(const void* p) {
+void V_ArrayVoidPtr::appendGrowing(const void* p) {
     insertAt(*m_store, cardinality(), p);
 }
 

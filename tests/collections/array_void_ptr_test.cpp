@@ -48,3 +48,26 @@ TEST(V_ArrayVoidPtr, RequestsBeyondTheElementLimitRaiseTheLengthErrorAndChangeNo
     array.reserve(1000);  // within the limit: the capacity grows, the elements stay
     EXPECT_EQ(walk(array), (Ptrs{pa, pb}));
 }
+
+TEST(V_ArrayVoidPtr, AppendsInOrderWhetherTheStoreHasRoomOrMustGrow) {
+    V_ArrayVoidPtr array(2);  // room for two: the third append grows the store
+    Ptrs expected;
+    const void* const cycle[] = {pa, pb, nullptr, pc, pd};
+    for (int i = 0; i < 40; ++i) {
+        const void* p = cycle[i % 5];
+        if (i % 2 == 0) {
+            array.insert(p);
+        } else {
+            array.insert_last(p);
+        }
+        expected.push_back(p);
+        ASSERT_EQ(array.cardinality(), expected.size());
+    }
+    EXPECT_EQ(walk(array), expected);
+    array.clear();  // the capacity stays, so these appends all find room
+    array.insert(pd);
+    array.insert_last(pa);
+    EXPECT_EQ(walk(array), (Ptrs{pd, pa}));
+    EXPECT_EQ(static_cast<const V_ArrayVoidPtr&>(array)[1], pa);
+    EXPECT_EQ(array.get_at(0), pd);
+}
