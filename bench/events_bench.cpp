@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include <boost/signals2/signal.hpp>
 #include <sigc++/sigc++.h>
+#include <boost/signals2/signal.hpp>
 
 #include "orvane/tools.h"
 #include "support/bench_support.h"
