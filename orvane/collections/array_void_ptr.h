@@ -17,6 +17,8 @@
 // After any insertion or removal, cursors over the array must be positioned again.
 //
 // Choices:
+// - The store grows as the standard vector does (to at least twice its size) but its capacity
+//   never exceeds the element limit.
 // - The array holds at most 0x3FFFFFFF pointers; a request beyond that (a constructor count,
 //   reserve, set_cardinality, any insertion, `|`) throws std::length_error("vector<T> too long")
 //   and changes nothing. A negative count given to a constructor is read as unsigned and so
@@ -109,17 +111,18 @@ public:
 private:
     friend class V_PArrayVoidCursor;
 
-    // Appends p: inline while the store has room below the element limit (no allocation, so
-    // nothing can fail), through appendGrowing otherwise.
+    // Appends p: inline while the store has spare capacity (no allocation, so nothing can fail;
+    // the capacity never exceeds the element limit, so neither can the size), through
+    // appendGrowing otherwise.
     void append(const void* p) {
         V_PArrayStore& store = *m_store;
-        if (store.size() < store.capacity() && store.size() < orvane::kCollectionElementLimit) {
+        if (store.size() != store.capacity()) {
             store.push_back(const_cast<void*>(p));
         } else {
             appendGrowing(p);
         }
     }
-    // Appends p when the store must grow: checks the limit, then allocates.
+    // Appends p when the store is full: checks the limit, then grows.
     void appendGrowing(const void* p);
 
     std::unique_ptr<V_PArrayStore> m_store;
