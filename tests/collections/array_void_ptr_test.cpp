@@ -70,4 +70,19 @@ TEST(V_ArrayVoidPtr, AppendsInOrderWhetherTheStoreHasRoomOrMustGrow) {
     EXPECT_EQ(walk(array), (Ptrs{pd, pa}));
     EXPECT_EQ(static_cast<const V_ArrayVoidPtr&>(array)[1], pa);
     EXPECT_EQ(array.get_at(0), pd);
+
+    // Growth by the other operations, each followed by appends into the room it left.
+    V_ArrayVoidPtr grown;
+    grown.insert(array);  // pd, pa
+    grown.insert(pb);
+    grown.set_cardinality(6, pc, false);  // pd, pa, pb, pc, pc, pc
+    grown.insert_last(pd);
+    grown.insert_first(pa);
+    grown.insert(grown);  // itself, once
+    grown.insert(nullptr);
+    const Ptrs once{pa, pd, pa, pb, pc, pc, pc, pd};
+    Ptrs twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    twice.push_back(nullptr);
+    EXPECT_EQ(walk(grown), twice);
 }
