@@ -20,11 +20,23 @@ void requireRoom(const V_PArrayStore& store, unsigned long added) {
     orvane::requireRoom(store.size(), added, orvane::kVectorTooLong);
 }
 
+// Checks the limit, then makes room for `added` more elements. The store grows as the standard
+// vector would (to its size plus the larger of its size and `added`) but never past the element
+// limit: every growth goes through here, so the capacity stays within the limit and the inline
+// append need not check the limit itself.
+void makeRoom(V_PArrayStore& store, unsigned long added) {
+    requireRoom(store, added);
+    const unsigned long size = store.size();
+    if (store.capacity() - size >= added) return;
+    const unsigned long wanted =
+        std::min(orvane::kCollectionElementLimit, size + std::max(size, added));
+    orvane::allocating([&] { store.reserve(wanted); });
+}
+
 // Inserts p in front of position `at`, after checking the limit.
 void insertAt(V_PArrayStore& store, unsigned long at, const void* p) {
-    requireRoom(store, 1);
-    orvane::allocating(
-        [&] { store.insert(store.begin() + static_cast<std::ptrdiff_t>(at), stored(p)); });
+    makeRoom(store, 1);
+    store.insert(store.begin() + static_cast<std::ptrdiff_t>(at), stored(p));
 }
 
 }  // namespace
@@ -65,32 +77,6 @@ V_ArrayVoidPtr& V_ArrayVoidPtr::operator=(const V_ArrayVoidPtr& other) {
 
 V_ArrayVoidPtr::~V_ArrayVoidPtr() = default;
 
-void*& V_ArrayVoidPtr::operator[](unsigned long i) {
-    orvane::requireIndex(i, cardinality());
-    return (*m_store)[i];
-}
-
-const void* V_ArrayVoidPtr::operator[](unsigned long i) const {
-    orvane::requireIndex(i, cardinality());
-    return (*m_store)[i];
-}
-
-void*& V_ArrayVoidPtr::get_at(unsigned long i) {
-    return (*this)[i];
-}
-
-const void* V_ArrayVoidPtr::get_at(unsigned long i) const {
-    return (*this)[i];
-}
-
-unsigned long V_ArrayVoidPtr::cardinality() const {
-    return m_store->size();
-}
-
-bool V_ArrayVoidPtr::empty() const {
-    return m_store->empty();
-}
-
 unsigned long V_ArrayVoidPtr::count(const void* p) const {
     return static_cast<unsigned long>(std::count(m_store->begin(), m_store->end(), p));
 }
@@ -111,11 +97,7 @@ V_PArrayVoidCursor* V_ArrayVoidPtr::createCursor() const {
     return orvane::allocating([this] { return new V_PArrayVoidCursor(*this); });
 }
 
-void V_ArrayVoidPtr::insert(const void* p) {
-    insertAt(*m_store, cardinality(), p);
-}
-
-void V_ArrayVoidPtr::insert_last(const void* p) {
+void V_ArrayVoidPtr::appendGrowing(const void* p) {
     insertAt(*m_store, cardinality(), p);
 }
 
@@ -144,6 +126,7 @@ void V_ArrayVoidPtr::insert(const V_ArrayVoidPtr& other) {
             twice.insert(twice.end(), m_store->begin(), m_store->end());
             m_store->swap(twice);
         } else {
+            makeRoom(*m_store, other.cardinality());
             m_store->insert(m_store->end(), other.m_store->begin(), other.m_store->end());
         }
     });
@@ -177,8 +160,8 @@ void V_ArrayVoidPtr::reserve(unsigned long n) {
 void V_ArrayVoidPtr::set_cardinality(unsigned long n, void* fill, bool shrink) {
     const unsigned long size = cardinality();
     if (n > size) {
-        requireRoom(*m_store, n - size);
-        orvane::allocating([&] { m_store->resize(n, fill); });
+        makeRoom(*m_store, n - size);
+        m_store->resize(n, fill);
     } else if (shrink && n < size) {
         m_store->resize(n);
     }

@@ -17,6 +17,8 @@
 // After any insertion or removal, cursors over the array must be positioned again.
 //
 // Choices:
+// - The store grows as the standard vector does (to at least twice its size) but its capacity
+//   never exceeds the element limit.
 // - The array holds at most 0x3FFFFFFF pointers; a request beyond that (a constructor count,
 //   reserve, set_cardinality, any insertion, `|`) throws std::length_error("vector<T> too long")
 //   and changes nothing. A negative count given to a constructor is read as unsigned and so
@@ -32,6 +34,7 @@
 
 #include "orvane/base/export.h"
 #include "orvane/collections/collection.h"
+#include "orvane/collections/collection_limits.h"
 #include "orvane/collections/cursor/position_holders.h"
 #include "orvane/collections/cursor/store_cursor.h"
 
@@ -60,14 +63,22 @@ public:
     ~V_ArrayVoidPtr() override;  // deletes the store, never the pointees
 
     // Element i; i not below cardinality() throws XCOLL_OutOfRange(i, cardinality()).
-    void*& operator[](unsigned long i);
-    const void* operator[](unsigned long i) const;
-    void*& get_at(unsigned long i);
-    const void* get_at(unsigned long i) const;
+    // Inline, like the other hot operations below, so that a loop over an array compiles to
+    // plain loads.
+    void*& operator[](unsigned long i) {
+        orvane::requireIndex(i, m_store->size());
+        return (*m_store)[i];
+    }
+    const void* operator[](unsigned long i) const {
+        orvane::requireIndex(i, m_store->size());
+        return (*m_store)[i];
+    }
+    void*& get_at(unsigned long i) { return (*this)[i]; }
+    const void* get_at(unsigned long i) const { return (*this)[i]; }
 
     // The number of elements, and whether there are none.
-    unsigned long cardinality() const;
-    bool empty() const;
+    unsigned long cardinality() const { return m_store->size(); }
+    bool empty() const { return m_store->empty(); }
     unsigned long count(const void* p) const;  // elements equal to p
     bool contains(const void* p) const;        // whether an element equals p
     // Same cardinality and equal pointers at every index.
@@ -77,9 +88,9 @@ public:
     // A new cursor, not valid; the caller deletes it.
     V_PArrayVoidCursor* createCursor() const override;
 
-    void insert(const void* p);        // appends p
-    void insert_last(const void* p);   // appends p
-    void insert_first(const void* p);  // inserts p in front; the others move up by one
+    void insert(const void* p) { append(p); }       // appends p
+    void insert_last(const void* p) { append(p); }  // appends p
+    void insert_first(const void* p);               // inserts p in front; the others move up by one
     // i == cardinality() appends; i above it throws XCOLL_OutOfRange(i, cardinality()).
     void insert_before(const void* p, unsigned long i);
     // Inserts at i + 1; i not below cardinality() throws XCOLL_OutOfRange(i, cardinality()).
@@ -99,6 +110,20 @@ public:
 
 private:
     friend class V_PArrayVoidCursor;
+
+    // Appends p: inline while the store has spare capacity (no allocation, so nothing can fail;
+    // the capacity never exceeds the element limit, so neither can the size), through
+    // appendGrowing otherwise.
+    void append(const void* p) {
+        V_PArrayStore& store = *m_store;
+        if (store.size() != store.capacity()) {
+            store.push_back(const_cast<void*>(p));
+        } else {
+            appendGrowing(p);
+        }
+    }
+    // Appends p when the store is full: checks the limit, then grows.
+    void appendGrowing(const void* p);
 
     std::unique_ptr<V_PArrayStore> m_store;
 };

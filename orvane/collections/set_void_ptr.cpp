@@ -60,10 +60,6 @@ bool V_SetVoidPtr::empty() const {
     return m_store->empty();
 }
 
-bool V_SetVoidPtr::contains(const void* p) const {
-    return Ops::contains(*this, p);
-}
-
 void V_SetVoidPtr::clear() {
     m_store->clear();
 }

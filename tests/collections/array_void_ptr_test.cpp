@@ -48,3 +48,41 @@ TEST(V_ArrayVoidPtr, RequestsBeyondTheElementLimitRaiseTheLengthErrorAndChangeNo
     array.reserve(1000);  // within the limit: the capacity grows, the elements stay
     EXPECT_EQ(walk(array), (Ptrs{pa, pb}));
 }
+
+TEST(V_ArrayVoidPtr, AppendsInOrderWhetherTheStoreHasRoomOrMustGrow) {
+    V_ArrayVoidPtr array(2);  // room for two: the third append grows the store
+    Ptrs expected;
+    const void* const cycle[] = {pa, pb, nullptr, pc, pd};
+    for (int i = 0; i < 40; ++i) {
+        const void* p = cycle[i % 5];
+        if (i % 2 == 0) {
+            array.insert(p);
+        } else {
+            array.insert_last(p);
+        }
+        expected.push_back(p);
+        ASSERT_EQ(array.cardinality(), expected.size());
+    }
+    EXPECT_EQ(walk(array), expected);
+    array.clear();  // the capacity stays, so these appends all find room
+    array.insert(pd);
+    array.insert_last(pa);
+    EXPECT_EQ(walk(array), (Ptrs{pd, pa}));
+    EXPECT_EQ(static_cast<const V_ArrayVoidPtr&>(array)[1], pa);
+    EXPECT_EQ(array.get_at(0), pd);
+
+    // Growth by the other operations, each followed by appends into the room it left.
+    V_ArrayVoidPtr grown;
+    grown.insert(array);  // pd, pa
+    grown.insert(pb);
+    grown.set_cardinality(6, pc, false);  // pd, pa, pb, pc, pc, pc
+    grown.insert_last(pd);
+    grown.insert_first(pa);
+    grown.insert(grown);  // itself, once
+    grown.insert(nullptr);
+    const Ptrs once{pa, pd, pa, pb, pc, pc, pc, pd};
+    Ptrs twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    twice.push_back(nullptr);
+    EXPECT_EQ(walk(grown), twice);
+}

@@ -21,6 +21,7 @@
 // - The collection that owns the store may reach the position and the flag (the list inserts and
 //   removes at a cursor and moves a cursor it is given by const reference).
 // - Allocation failure throws VSYST_OutOfMemory.
+// - The moves and queries are final: a concrete cursor class cannot change them.
 #ifndef ORVANE_COLLECTIONS_CURSOR_STORE_CURSOR_H
 #define ORVANE_COLLECTIONS_CURSOR_STORE_CURSOR_H
 
@@ -42,28 +43,30 @@ public:
     V_PStoreCursor& operator=(const V_PStoreCursor&) = delete;
     ~V_PStoreCursor() override = default;
 
-    // The moves and queries of V_PAbstractCursor, on the bound collection's store.
-    void* first() override {
+    // The moves and queries of V_PAbstractCursor, on the bound collection's store. They are
+    // final, so a call through a concrete cursor (what createCursor returns) is a direct call
+    // the compiler can inline; through V_PAbstractCursor it stays virtual.
+    void* first() final {
         auto& it = m_position->getIterator();
         return orvane::cursor_steps::toFirst(*m_store, it, m_valid) ? *it : nullptr;
     }
-    void* last() override {
+    void* last() final {
         auto& it = m_position->getIterator();
         return orvane::cursor_steps::toLast(*m_store, it, m_valid) ? *it : nullptr;
     }
-    void* next() override {
+    void* next() final {
         auto& it = m_position->getIterator();
         return orvane::cursor_steps::toNext(*m_store, it, m_valid) ? *it : nullptr;
     }
-    void* previous() override {
+    void* previous() final {
         auto& it = m_position->getIterator();
         return orvane::cursor_steps::toPrevious(*m_store, it, m_valid) ? *it : nullptr;
     }
-    void* current() const override { return m_valid ? *m_position->getIterator() : nullptr; }
-    bool more() const override { return m_valid; }
-    bool valid() const override { return m_valid; }
-    V_PCollection* owner() override { return const_cast<Owner*>(m_owner); }
-    void deepCopy(const V_PAbstractCursor* source) override {
+    void* current() const final { return m_valid ? *m_position->getIterator() : nullptr; }
+    bool more() const final { return m_valid; }
+    bool valid() const final { return m_valid; }
+    V_PCollection* owner() final { return const_cast<Owner*>(m_owner); }
+    void deepCopy(const V_PAbstractCursor* source) final {
         const auto* other = dynamic_cast<const V_PStoreCursor*>(source);
         if (other == nullptr) throw XCOLL_CursorException();
         m_owner = other->m_owner;
