@@ -1,8 +1,13 @@
 #include "orvane/strings/grep.h"
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "orvane/base/char_class.h"
 #include "orvane/base/exception.h"
@@ -592,7 +597,128 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
     }
 }
 
+// The letter states that run at one position before anything is consumed there, from `entries`
+// on through null and repetition states, both successors followed (the matcher may drop some of
+// these ways, never add one). False when the accepting state 0 can be reached that way: then the
+// pattern can end there without consuming.
+bool lettersAhead(const VSTRI_StateSet& states, std::vector<std::uint32_t> entries,
+                  std::vector<std::uint32_t>& letters) {
+    std::vector<bool> seen(states.size(), false);
+    while (!entries.empty()) {
+        const std::uint32_t s = entries.back();
+        entries.pop_back();
+        if (s == 0 || s >= states.size()) return false;
+        if (seen[s]) continue;
+        seen[s] = true;
+        const VSTRI_Tripel& t = states[s];
+        if (t.kind == VSTRI_Tripel::Letter) {
+            letters.push_back(s);
+        } else {
+            entries.push_back(t.next1);
+            entries.push_back(t.next2);
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
+    *this = VSTRI_StartFilter();
+    if (states.empty()) return;
+    std::vector<std::uint32_t> first;
+    if (!lettersAhead(states, {states[0].next1}, first)) return;
+    for (const std::uint32_t s : first) {
+        for (unsigned int c = 0; c < 256; ++c) {
+            if (states[s].letters.contains(static_cast<unsigned char>(c)))
+                m_firstBytes.add(static_cast<unsigned char>(c));
+        }
+    }
+    m_first = true;
+    unsigned int ranges = 0;
+    for (unsigned int c = 0; c < 256; ++c) {
+        if (!m_firstBytes.contains(static_cast<unsigned char>(c))) continue;
+        if (c > 0 && m_firstBytes.contains(static_cast<unsigned char>(c - 1))) {
+            if (ranges <= 4) m_high[ranges - 1] = static_cast<unsigned char>(c);
+            continue;
+        }
+        if (ranges < 4) m_low[ranges] = m_high[ranges] = static_cast<unsigned char>(c);
+        ++ranges;
+    }
+    m_ranges = static_cast<std::uint8_t>(ranges <= 4 ? ranges : 0);
+
+    // After the first byte the states its letter states lead to run at the next position. A
+    // letter state followed by its repetition may end the attempt there with the repetition's
+    // saved end, without consuming, so such a pattern gets no second test.
+    std::vector<std::uint32_t> after;
+    for (const std::uint32_t s : first) {
+        const VSTRI_Tripel& t = states[s];
+        if (t.next2 == s + 1 && s + 1 < states.size() &&
+            states[s + 1].kind == VSTRI_Tripel::Repetition)
+            return;
+        after.push_back(t.next1);
+    }
+    std::vector<std::uint32_t> second;
+    if (!lettersAhead(states, after, second)) return;
+    for (const std::uint32_t s : second) {
+        for (unsigned int c = 0; c < 256; ++c) {
+            if (states[s].letters.contains(static_cast<unsigned char>(c)))
+                m_secondBytes.add(static_cast<unsigned char>(c));
+        }
+    }
+    m_second = true;
+}
+
+std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
+                                      std::uint32_t length) const {
+    if (!m_first) return from;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    // Whether the candidate at `i` (its first byte in the set) passes the second test.
+    const auto follows = [&](std::uint32_t i) {
+        return !m_second || (i + 1 < length && m_secondBytes.contains(bytes[i + 1]));
+    };
+    std::uint32_t i = from;
+    if (m_ranges == 1 && m_low[0] == m_high[0]) {
+        // One byte: the C library's search.
+        while (i < length) {
+            const void* hit = std::memchr(bytes + i, m_low[0], length - i);
+            if (hit == nullptr) return length;
+            i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
+            if (follows(i)) return i;
+            ++i;
+        }
+        return length;
+    }
+#if defined(__SSE2__)
+    if (m_ranges > 0) {
+        // Sixteen bytes at a time: a byte is in range when (byte - low) <= (high - low), unsigned.
+        __m128i low[4];
+        __m128i width[4];
+        for (unsigned int r = 0; r < m_ranges; ++r) {
+            low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
+            width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
+        }
+        for (; i + 16 <= length; i += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+            __m128i in = _mm_setzero_si128();
+            for (unsigned int r = 0; r < m_ranges; ++r) {
+                const __m128i offset = _mm_sub_epi8(block, low[r]);
+                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
+            }
+            auto mask = static_cast<unsigned int>(_mm_movemask_epi8(in));
+            while (mask != 0) {
+                const std::uint32_t at = i + static_cast<std::uint32_t>(__builtin_ctz(mask));
+                if (follows(at)) return at;
+                mask &= mask - 1;
+            }
+        }
+    }
+#endif
+    for (; i < length; ++i) {
+        if (m_firstBytes.contains(bytes[i]) && follows(i)) return i;
+    }
+    return length;
+}
 
 VSTRI_Grep::VSTRI_Grep(const V_STRING& pattern, CaseSensitive caseSensitive) {
     assign(pattern, caseSensitive);
@@ -602,7 +728,8 @@ VSTRI_Grep::VSTRI_Grep(const VSTRI_Grep& other)
     : m_pattern(other.m_pattern),
       m_caseSensitive(other.m_caseSensitive),
       m_compiled(other.m_compiled),
-      m_states(orvane::allocating([&] { return other.m_states; })) {}
+      m_states(orvane::allocating([&] { return other.m_states; })),
+      m_filter(other.m_filter) {}
 
 VSTRI_Grep& VSTRI_Grep::operator=(const VSTRI_Grep& other) {
     if (this == &other) return *this;
@@ -611,6 +738,7 @@ VSTRI_Grep& VSTRI_Grep::operator=(const VSTRI_Grep& other) {
     m_caseSensitive = copy.m_caseSensitive;
     m_compiled = copy.m_compiled;
     m_states.swap(copy.m_states);
+    m_filter = copy.m_filter;
     return *this;
 }
 
@@ -628,10 +756,13 @@ VSTRI_Grep& VSTRI_Grep::assign(const V_STRING& pattern, CaseSensitive caseSensit
         });
     }
     if (!compiled) states.clear();
+    VSTRI_StartFilter filter;
+    orvane::allocating([&] { filter.build(states); });
     m_pattern = std::move(text);
     m_caseSensitive = sensitive;
     m_compiled = compiled;
     m_states.swap(states);
+    m_filter = filter;
     return *this;
 }
 
@@ -666,7 +797,13 @@ bool VSTRI_Grep::search(const V_STRING& text, VSTRI_MatchingList* list, unsigned
         ++count;
     };
 
+    const char* const characters = text.data();
     for (std::uint32_t p = static_cast<std::uint32_t>(start); p <= n || p == start; ++p) {
+        if (p <= n) {
+            // Positions where no match can begin are skipped: the attempt there would fail.
+            p = m_filter.next(characters, p - 1, n) + 1;
+            if (p > n) break;
+        }
         bool beginSeen = false;
         bool endSeen = false;
         const std::uint32_t end = orvane::allocating(

@@ -66,6 +66,10 @@
 //   second "a" twice and stop at (1, 3). AllMatches makes one attempt per position, so a whole
 //   search costs at most about states x length^2 / 2 steps: quadratic in the text, as overlapping
 //   matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
+// - A search skips the positions where no match can begin: compiling works out the bytes a match
+//   must begin with and, where the automaton allows, the bytes that must follow them; only the
+//   positions that pass get an attempt. The matches are the same as with an attempt everywhere.
+//   A pattern that can match without consuming ('a*', 'a|') is tried at every position.
 // - The text is its `length()` bytes; a NUL byte inside it is an ordinary character (matched by
 //   '\0'), and no atom consumes the end of the text.
 // - At the end of the text a repetition state behaves as anywhere else: the atoms after the
@@ -125,6 +129,28 @@ struct VSTRI_Tripel {
 // The automaton: states addressed by number; 0 is the entry, the last one the final state.
 using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
 
+// Where a match can begin, worked out from a compiled automaton: the bytes a match must begin
+// with and, where the automaton allows the test, the bytes that must follow them. The search
+// tries only the positions that pass, which gives the same matches as trying every position.
+class VSTRI_StartFilter {
+public:
+    // Works out the filter of `states`; none for a pattern that can match without consuming.
+    void build(const VSTRI_StateSet& states);
+    // The 0-based index, from `from` on, of the first byte of `text` (`length` bytes) where a
+    // match may begin; `length` when there is none. Every position when there is no filter.
+    std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
+
+private:
+    bool m_first = false;   // a match begins with a byte of m_firstBytes
+    bool m_second = false;  // and goes on with a byte of m_secondBytes
+    VSTRI_LetterSet m_firstBytes;
+    VSTRI_LetterSet m_secondBytes;
+    // The first bytes as at most four ranges [low, high] (m_ranges 0: more than four ranges).
+    std::uint8_t m_ranges = 0;
+    unsigned char m_low[4] = {};
+    unsigned char m_high[4] = {};
+};
+
 // A compiled regular expression (see the syntax above) that finds where it occurs in a text.
 class ORVANE_API VSTRI_Grep {
 public:
@@ -172,6 +198,7 @@ private:
     bool m_caseSensitive = true;
     bool m_compiled = false;
     VSTRI_StateSet m_states;
+    VSTRI_StartFilter m_filter;
 };
 
 #endif
