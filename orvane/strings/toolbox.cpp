@@ -74,12 +74,14 @@ locale_t cLocale() {
 // The names the scanner knows: the five keywords, then the symbols an entry introduces.
 class EvalSymbolTable {
 public:
+    // Empties the table and loads the five keywords "x", "y", "z", "p", "d" (indices 0 to 4).
     void reset() {
-        m_count = 0;
-        m_used = 0;
-        static const char* const kKeywords[] = {"x", "y", "z", "p", "d"};
-        for (std::int32_t i = 0; i < 5; ++i)
-            add(kKeywords[i], kX + i);
+        static constexpr char kKeywordNames[] = "x\0y\0z\0p\0d";
+        std::memcpy(m_pool, kKeywordNames, sizeof kKeywordNames);
+        for (std::size_t i = 0; i < 5; ++i)
+            m_entries[i] = Entry{kX + static_cast<std::int32_t>(i), 2 * i};
+        m_count = 5;
+        m_used = sizeof kKeywordNames;
     }
 
     // The index of `name`, searching from the newest entry back; -1 when absent.
@@ -107,8 +109,10 @@ private:
         std::int32_t token;
         std::size_t offset;
     };
-    Entry m_entries[kMaxSymbols] = {};
-    char m_pool[kPoolSize] = {};
+    // Only the first m_count entries and m_used bytes are ever read; the rest is left unset, as
+    // filling 3 KiB would cost more than a typical evaluation.
+    Entry m_entries[kMaxSymbols];
+    char m_pool[kPoolSize];
     std::size_t m_count = 0;
     std::size_t m_used = 0;
 };
@@ -429,7 +433,7 @@ private:
     std::int32_t m_token = kEnd;
     EvalValue m_value{0ul};
     EvalSymbolTable m_symbols;
-    char m_buffer[kBufferSize + 1] = {};
+    char m_buffer[kBufferSize + 1];  // m_length characters and, once complete, a terminator
     std::size_t m_length = 0;
     int m_depth = 0;
 };
