@@ -626,19 +626,34 @@ bool lettersAhead(const VSTRI_StateSet& states, std::vector<std::uint32_t> entri
 void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     *this = VSTRI_StartFilter();
     if (states.empty()) return;
-    std::vector<std::uint32_t> first;
-    if (!lettersAhead(states, {states[0].next1}, first)) return;
-    for (const std::uint32_t s : first) {
-        for (unsigned int c = 0; c < 256; ++c) {
-            if (states[s].letters.contains(static_cast<unsigned char>(c)))
-                m_firstBytes.add(static_cast<unsigned char>(c));
+    // The letter states that may consume byte k of a match, k = 0, 1, ...: those reached from the
+    // entry, then from the states the previous ones lead to. The test of byte k + 1 holds only
+    // while no letter state of byte k is followed by its repetition: such a repetition may end
+    // the attempt with its saved end without anything consuming the next byte.
+    std::vector<std::uint32_t> ahead{states[0].next1};
+    for (std::size_t k = 0; k < kDepth; ++k) {
+        std::vector<std::uint32_t> letters;
+        if (!lettersAhead(states, ahead, letters)) break;
+        for (const std::uint32_t s : letters)
+            m_bytes[k].addAll(states[s].letters);
+        m_depth = static_cast<std::uint8_t>(k + 1);
+        ahead.clear();
+        for (const std::uint32_t s : letters) {
+            if (states[s].next2 == s + 1 && s + 1 < states.size() &&
+                states[s + 1].kind == VSTRI_Tripel::Repetition) {
+                ahead.clear();
+                break;
+            }
+            ahead.push_back(states[s].next1);
         }
+        if (ahead.empty()) break;
     }
-    m_first = true;
+    if (m_depth == 0) return;
+
     unsigned int ranges = 0;
     for (unsigned int c = 0; c < 256; ++c) {
-        if (!m_firstBytes.contains(static_cast<unsigned char>(c))) continue;
-        if (c > 0 && m_firstBytes.contains(static_cast<unsigned char>(c - 1))) {
+        if (!m_bytes[0].contains(static_cast<unsigned char>(c))) continue;
+        if (c > 0 && m_bytes[0].contains(static_cast<unsigned char>(c - 1))) {
             if (ranges <= 4) m_high[ranges - 1] = static_cast<unsigned char>(c);
             continue;
         }
@@ -646,37 +661,20 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
         ++ranges;
     }
     m_ranges = static_cast<std::uint8_t>(ranges <= 4 ? ranges : 0);
+}
 
-    // After the first byte the states its letter states lead to run at the next position. A
-    // letter state followed by its repetition may end the attempt there with the repetition's
-    // saved end, without consuming, so such a pattern gets no second test.
-    std::vector<std::uint32_t> after;
-    for (const std::uint32_t s : first) {
-        const VSTRI_Tripel& t = states[s];
-        if (t.next2 == s + 1 && s + 1 < states.size() &&
-            states[s + 1].kind == VSTRI_Tripel::Repetition)
-            return;
-        after.push_back(t.next1);
+bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at,
+                                std::uint32_t length) const {
+    for (std::size_t k = 1; k < m_depth; ++k) {
+        if (at + k >= length || !m_bytes[k].contains(bytes[at + k])) return false;
     }
-    std::vector<std::uint32_t> second;
-    if (!lettersAhead(states, after, second)) return;
-    for (const std::uint32_t s : second) {
-        for (unsigned int c = 0; c < 256; ++c) {
-            if (states[s].letters.contains(static_cast<unsigned char>(c)))
-                m_secondBytes.add(static_cast<unsigned char>(c));
-        }
-    }
-    m_second = true;
+    return true;
 }
 
 std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
                                       std::uint32_t length) const {
-    if (!m_first) return from;
+    if (m_depth == 0) return from;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    // Whether the candidate at `i` (its first byte in the set) passes the second test.
-    const auto follows = [&](std::uint32_t i) {
-        return !m_second || (i + 1 < length && m_secondBytes.contains(bytes[i + 1]));
-    };
     std::uint32_t i = from;
     if (m_ranges == 1 && m_low[0] == m_high[0]) {
         // One byte: the C library's search.
@@ -684,7 +682,7 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
             const void* hit = std::memchr(bytes + i, m_low[0], length - i);
             if (hit == nullptr) return length;
             i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
-            if (follows(i)) return i;
+            if (follows(bytes, i, length)) return i;
             ++i;
         }
         return length;
@@ -708,14 +706,14 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
             auto mask = static_cast<unsigned int>(_mm_movemask_epi8(in));
             while (mask != 0) {
                 const std::uint32_t at = i + static_cast<std::uint32_t>(__builtin_ctz(mask));
-                if (follows(at)) return at;
+                if (follows(bytes, at, length)) return at;
                 mask &= mask - 1;
             }
         }
     }
 #endif
     for (; i < length; ++i) {
-        if (m_firstBytes.contains(bytes[i]) && follows(i)) return i;
+        if (m_bytes[0].contains(bytes[i]) && follows(bytes, i, length)) return i;
     }
     return length;
 }

@@ -101,6 +101,8 @@ class VSTRI_LetterSet {
 public:
     // Adds the byte `c`.
     void add(unsigned char c) { m_members.set(c); }
+    // Adds every byte of `other`.
+    void addAll(const VSTRI_LetterSet& other) { m_members |= other.m_members; }
     // Whether `c` is in the set.
     bool contains(unsigned char c) const { return m_members.test(c); }
     // The number of bytes in the set.
@@ -130,8 +132,9 @@ struct VSTRI_Tripel {
 using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
 
 // Where a match can begin, worked out from a compiled automaton: the bytes a match must begin
-// with and, where the automaton allows the test, the bytes that must follow them. The search
-// tries only the positions that pass, which gives the same matches as trying every position.
+// with and, as far as the automaton allows the test, the bytes that must follow them (up to four
+// bytes in all). The search tries only the positions that pass, which gives the same matches as
+// trying every position.
 class VSTRI_StartFilter {
 public:
     // Works out the filter of `states`; none for a pattern that can match without consuming.
@@ -141,10 +144,13 @@ public:
     std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
 
 private:
-    bool m_first = false;   // a match begins with a byte of m_firstBytes
-    bool m_second = false;  // and goes on with a byte of m_secondBytes
-    VSTRI_LetterSet m_firstBytes;
-    VSTRI_LetterSet m_secondBytes;
+    static constexpr std::size_t kDepth = 4;
+    // Whether the bytes from `at` on pass the tests after the first.
+    bool follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length) const;
+
+    // A match's byte k is in m_bytes[k], for k below m_depth (0: no filter).
+    std::uint8_t m_depth = 0;
+    VSTRI_LetterSet m_bytes[kDepth];
     // The first bytes as at most four ranges [low, high] (m_ranges 0: more than four ranges).
     std::uint8_t m_ranges = 0;
     unsigned char m_low[4] = {};

@@ -249,4 +249,10 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
     EXPECT_EQ(all(".b", "  ab  bb a"), (Matches{{3, 2}, {7, 2}}));
     EXPECT_EQ(all("[^a-y]z", "az zz {z"), (Matches{{4, 2}, {7, 2}}));
     EXPECT_EQ(all("\\0xe9t", "caf\xe9t \xe9"), (Matches{{4, 2}}));
+    // Candidates that fail on their third or fourth byte, or at the end of the text.
+    EXPECT_EQ(all("[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3"), (Matches{{9, 4}}));
+    EXPECT_EQ(all("abc", "abab abc ab"), (Matches{{6, 3}}));
+    EXPECT_EQ(all("ab(c|d)e", "abce abde abcx"), (Matches{{1, 4}}));
+    EXPECT_EQ(all("x[0-9]\\{2\\}y", "x1y x12 x12y"), (Matches{{9, 4}}));
+    EXPECT_EQ(all("ab*c", "ac abbc abx"), (Matches{{1, 2}, {4, 4}, {9, 2}}));
 }
