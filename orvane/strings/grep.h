@@ -63,12 +63,13 @@
 //   '(a*)*' cannot loop, and an attempt costs at most about (number of states) x (characters it
 //   looks at) steps. A state that two paths queue for the same position therefore runs, and counts
 //   its atom, once: 'b*.a\{1,3\}' on "baaa" gives (1, 4), where running it twice would count the
-//   second "a" twice and stop at (1, 3). AllMatches makes one attempt per position, so a whole
-//   search costs at most about states x length^2 / 2 steps: quadratic in the text, as overlapping
-//   matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
+//   second "a" twice and stop at (1, 3). AllMatches makes at most one attempt per position, so
+//   a whole search costs at most about states x length^2 / 2 steps: quadratic in the text, as
+//   overlapping matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
 // - A search skips the positions where no match can begin: compiling works out the bytes a match
-//   must begin with and, where the automaton allows, the bytes that must follow them; only the
-//   positions that pass get an attempt. The matches are the same as with an attempt everywhere.
+//   must begin with and, where the automaton allows, the (up to three) bytes that must follow
+//   them; only the positions that pass get an attempt. The matches are the same as with an
+//   attempt everywhere.
 //   A pattern that can match without consuming ('a*', 'a|') is tried at every position.
 // - The text is its `length()` bytes; a NUL byte inside it is an ordinary character (matched by
 //   '\0'), and no atom consumes the end of the text.
