@@ -63,9 +63,14 @@
 //   '(a*)*' cannot loop, and an attempt costs at most about (number of states) x (characters it
 //   looks at) steps. A state that two paths queue for the same position therefore runs, and counts
 //   its atom, once: 'b*.a\{1,3\}' on "baaa" gives (1, 4), where running it twice would count the
-//   second "a" twice and stop at (1, 3). AllMatches makes one attempt per position, so a whole
-//   search costs at most about states x length^2 / 2 steps: quadratic in the text, as overlapping
-//   matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
+//   second "a" twice and stop at (1, 3). AllMatches makes at most one attempt per position, so
+//   a whole search costs at most about states x length^2 / 2 steps: quadratic in the text, as
+//   overlapping matches demand ('a*' on n letters finds matches of n^2 / 2 letters in all).
+// - A search skips the positions where no match can begin: compiling works out the bytes a match
+//   must begin with and, where the automaton allows, the (up to three) bytes that must follow
+//   them; only the positions that pass get an attempt. The matches are the same as with an
+//   attempt everywhere.
+//   A pattern that can match without consuming ('a*', 'a|') is tried at every position.
 // - The text is its `length()` bytes; a NUL byte inside it is an ordinary character (matched by
 //   '\0'), and no atom consumes the end of the text.
 // - At the end of the text a repetition state behaves as anywhere else: the atoms after the
@@ -97,6 +102,8 @@ class VSTRI_LetterSet {
 public:
     // Adds the byte `c`.
     void add(unsigned char c) { m_members.set(c); }
+    // Adds every byte of `other`.
+    void addAll(const VSTRI_LetterSet& other) { m_members |= other.m_members; }
     // Whether `c` is in the set.
     bool contains(unsigned char c) const { return m_members.test(c); }
     // The number of bytes in the set.
@@ -124,6 +131,32 @@ struct VSTRI_Tripel {
 
 // The automaton: states addressed by number; 0 is the entry, the last one the final state.
 using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
+
+// Where a match can begin, worked out from a compiled automaton: the bytes a match must begin
+// with and, as far as the automaton allows the test, the bytes that must follow them (up to four
+// bytes in all). The search tries only the positions that pass, which gives the same matches as
+// trying every position.
+class VSTRI_StartFilter {
+public:
+    // Works out the filter of `states`; none for a pattern that can match without consuming.
+    void build(const VSTRI_StateSet& states);
+    // The 0-based index, from `from` on, of the first byte of `text` (`length` bytes) where a
+    // match may begin; `length` when there is none. Every position when there is no filter.
+    std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
+
+private:
+    static constexpr std::size_t kDepth = 4;
+    // Whether the bytes from `at` on pass the tests after the first.
+    bool follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length) const;
+
+    // A match's byte k is in m_bytes[k], for k below m_depth (0: no filter).
+    std::uint8_t m_depth = 0;
+    VSTRI_LetterSet m_bytes[kDepth];
+    // The first bytes as at most four ranges [low, high] (m_ranges 0: more than four ranges).
+    std::uint8_t m_ranges = 0;
+    unsigned char m_low[4] = {};
+    unsigned char m_high[4] = {};
+};
 
 // A compiled regular expression (see the syntax above) that finds where it occurs in a text.
 class ORVANE_API VSTRI_Grep {
@@ -172,6 +205,7 @@ private:
     bool m_caseSensitive = true;
     bool m_compiled = false;
     VSTRI_StateSet m_states;
+    VSTRI_StartFilter m_filter;
 };
 
 #endif

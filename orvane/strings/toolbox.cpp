@@ -71,15 +71,68 @@ locale_t cLocale() {
     return c;
 }
 
+// The value of a floating literal as the scanner collected it (digits, an optional point and
+// digits, an optional exponent) when it can be had exactly without the C library: with at most 15
+// significant digits the digits are an exact double, and so is every power of ten up to 1e22, so
+// one multiplication or division, rounded once, gives the nearest double, which is what reading
+// the text gives. False, leaving `value` alone, for any other literal.
+bool quickDecimal(const char* text, std::size_t length, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;  // the power of ten of the last digit
+    bool point = false;
+    std::size_t i = 0;
+    for (; i < length; ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') break;
+        if (point) --scale;
+        if (digits == 0 && c == '0') continue;  // leading zeros are not significant
+        if (++significant > 15) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (i < length) {
+        if (text[i] != 'e' && text[i] != 'E') return false;
+        ++i;
+        const bool negative = i < length && text[i] == '-';
+        if (i < length && (text[i] == '+' || text[i] == '-')) ++i;
+        if (i == length) return false;
+        int exponent = 0;
+        for (; i < length; ++i) {
+            if (text[i] < '0' || text[i] > '9' || exponent > 1000) return false;
+            exponent = exponent * 10 + (text[i] - '0');
+        }
+        scale += negative ? -exponent : exponent;
+    }
+    if (digits == 0) {
+        value = 0.0;
+    } else if (scale >= 0 && scale <= 22) {
+        value = static_cast<double>(digits) * kPowers[scale];
+    } else if (scale < 0 && scale >= -22) {
+        value = static_cast<double>(digits) / kPowers[-scale];
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // The names the scanner knows: the five keywords, then the symbols an entry introduces.
 class EvalSymbolTable {
 public:
+    // Empties the table and loads the five keywords "x", "y", "z", "p", "d" (indices 0 to 4).
     void reset() {
-        m_count = 0;
-        m_used = 0;
-        static const char* const kKeywords[] = {"x", "y", "z", "p", "d"};
-        for (std::int32_t i = 0; i < 5; ++i)
-            add(kKeywords[i], kX + i);
+        static constexpr char kKeywordNames[] = "x\0y\0z\0p\0d";
+        std::memcpy(m_pool, kKeywordNames, sizeof kKeywordNames);
+        for (std::size_t i = 0; i < 5; ++i)
+            m_entries[i] = Entry{kX + static_cast<std::int32_t>(i), 2 * i};
+        m_count = 5;
+        m_used = sizeof kKeywordNames;
     }
 
     // The index of `name`, searching from the newest entry back; -1 when absent.
@@ -107,8 +160,10 @@ private:
         std::int32_t token;
         std::size_t offset;
     };
-    Entry m_entries[kMaxSymbols] = {};
-    char m_pool[kPoolSize] = {};
+    // Only the first m_count entries and m_used bytes are ever read; the rest is left unset, as
+    // filling 3 KiB would cost more than a typical evaluation.
+    Entry m_entries[kMaxSymbols];
+    char m_pool[kPoolSize];
     std::size_t m_count = 0;
     std::size_t m_used = 0;
 };
@@ -339,9 +394,12 @@ private:
             case 11:
             case 14:
             case 15: {
-                char* stop = nullptr;
-                const double value = strtod_l(m_buffer, &stop, cLocale());
-                if (stop != m_buffer + m_length) throw VSTRI_SyntaxException();
+                double value = 0;
+                if (!quickDecimal(m_buffer, m_length, value)) {
+                    char* stop = nullptr;
+                    value = strtod_l(m_buffer, &stop, cLocale());
+                    if (stop != m_buffer + m_length) throw VSTRI_SyntaxException();
+                }
                 m_token = kFloatLiteral;
                 m_value = EvalValue(value);
                 return;
@@ -429,7 +487,7 @@ private:
     std::int32_t m_token = kEnd;
     EvalValue m_value{0ul};
     EvalSymbolTable m_symbols;
-    char m_buffer[kBufferSize + 1] = {};
+    char m_buffer[kBufferSize + 1];  // m_length characters and, once complete, a terminator
     std::size_t m_length = 0;
     int m_depth = 0;
 };

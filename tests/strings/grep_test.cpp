@@ -220,3 +220,39 @@ TEST(VSTRI_Grep, CopiesAndComparesPatterns) {
     EXPECT_TRUE(grep.isCompiled());
     EXPECT_TRUE(grep.match("ab", 1, VSTRI_Grep::FirstMatch));
 }
+
+TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
+    const std::string pad(20, 'x');
+    // A first byte found alone, then with the wrong second byte, then at the very end.
+    EXPECT_EQ(all("zebra", "zzebra zebr zebra"), (Matches{{2, 5}, {13, 5}}));
+    EXPECT_EQ(all("ab", "xxa"), none);
+    EXPECT_EQ(all("ab", "ab"), (Matches{{1, 2}}));
+    EXPECT_EQ(find("ab", "abab", VSTRI_Grep::AllMatches, 2), (Matches{{3, 2}}));
+    // A repetition right after the first atom may end a match after one byte.
+    EXPECT_EQ(all("a+b", "xac"), (Matches{{2, 1}}));
+    EXPECT_EQ(first("v[0-9]+x", "v1y"), (Matches{{1, 2}}));
+    // Patterns that can match without consuming anything are tried everywhere.
+    EXPECT_EQ(all("x*", "ab"), (Matches{{1, 0}, {2, 0}}));
+    EXPECT_EQ(all("a|", "ba"), (Matches{{1, 0}, {2, 1}}));
+    EXPECT_EQ(all("(ab)?c", "xcabc"), (Matches{{2, 1}, {3, 3}, {5, 1}}));
+    EXPECT_EQ(find("a*", "aa", VSTRI_Grep::AllMatches, 3), (Matches{{3, 0}}));
+    // Alternatives begin with different bytes.
+    EXPECT_EQ(all("ab|cd", "xcdab"), (Matches{{2, 2}, {4, 2}}));
+    // Classes, with candidates across 16-byte blocks and in the last bytes.
+    const std::string ranges = std::string(15, 'x') + "A1" + pad + "b2B3" + pad + "C";
+    EXPECT_EQ(all("[A-Z][0-9]", ranges.c_str()), (Matches{{16, 2}, {40, 2}}));
+    EXPECT_EQ(folded("[a-z][0-9]", ranges.c_str()), (Matches{{16, 2}, {38, 2}, {40, 2}}));
+    const std::string cases = pad + "Q1" + pad + "q2";
+    EXPECT_EQ(folded("q[0-9]", cases.c_str()), (Matches{{21, 2}, {43, 2}}));
+    const std::string many = pad + "c1" + pad + "q1d1";
+    EXPECT_EQ(all("[acegikmoq]1", many.c_str()), (Matches{{21, 2}, {43, 2}}));
+    EXPECT_EQ(all(".b", "  ab  bb a"), (Matches{{3, 2}, {7, 2}}));
+    EXPECT_EQ(all("[^a-y]z", "az zz {z"), (Matches{{4, 2}, {7, 2}}));
+    EXPECT_EQ(all("\\0xe9t", "caf\xe9t \xe9"), (Matches{{4, 2}}));
+    // Candidates that fail on their third or fourth byte, or at the end of the text.
+    EXPECT_EQ(all("[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3"), (Matches{{9, 4}}));
+    EXPECT_EQ(all("abc", "abab abc ab"), (Matches{{6, 3}}));
+    EXPECT_EQ(all("ab(c|d)e", "abce abde abcx"), (Matches{{1, 4}}));
+    EXPECT_EQ(all("x[0-9]\\{2\\}y", "x1y x12 x12y"), (Matches{{9, 4}}));
+    EXPECT_EQ(all("ab*c", "ac abbc abx"), (Matches{{1, 2}, {4, 4}, {9, 2}}));
+}

@@ -3,6 +3,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <string>
 
 #include "support/dump_capture.h"
@@ -79,6 +81,42 @@ TEST(VSTRI_Toolbox, ReadsFloatingLiteralsInEveryWrittenForm) {
         EXPECT_EQ(formatted(1.25), "1.25");
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(VSTRI_Toolbox, ReadsFloatingLiteralsToTheNearestDouble) {
+    // Short literals are converted without the C library; each must give exactly what reading
+    // the text with strtod gives, on both sides of the limits of that way (15 significant digits,
+    // powers of ten up to 22 either way) and for literals of every shape.
+    const char* const borders[] = {"123456789012345.0",
+                                   "1234567890123456.0",
+                                   "9007199254740993.0",
+                                   "0.1",
+                                   "0.3",
+                                   "1e22",
+                                   "1e23",
+                                   "1.5e-22",
+                                   "1.5e-23",
+                                   "000123.4500",
+                                   "0.000000000000000000000012",
+                                   "12345.67890123e10",
+                                   "4.9e-324",
+                                   "2.2250738585072014e-308",
+                                   "0.0e400",
+                                   "7.e-0",
+                                   "1e-1000",
+                                   ".000000000000001e-7"};
+    for (const char* text : borders)
+        EXPECT_EQ(value(text), std::strtod(text, nullptr)) << text;
+
+    std::mt19937 gen(2024);
+    for (int k = 0; k < 20000; ++k) {
+        std::string text = std::to_string(gen() % 1000000);
+        text += '.';
+        for (unsigned int d = gen() % 14; d > 0; --d)
+            text += static_cast<char>('0' + gen() % 10);
+        if (gen() % 3 == 0) text += "e" + std::to_string(static_cast<int>(gen() % 61) - 30);
+        EXPECT_EQ(value(text.c_str()), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(VSTRI_Toolbox, RejectsMalformedEntriesAtThePositionReached) {
