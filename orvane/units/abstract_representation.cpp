@@ -1,10 +1,6 @@
 #include "orvane/units/abstract_representation.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstddef>
-#include <string>
-#include <system_error>
 
 #include "orvane/base/registry_key.h"
 #include "orvane/events/named_event.h"
@@ -20,31 +16,6 @@ V_STRING trimmed(const V_STRING& text, bool dropPoint) {
         --end;
     if (dropPoint && end > 0 && s[end - 1] == '.') --end;
     return V_STRING(text, 0, static_cast<unsigned long>(end));
-}
-
-// Reads a text that is nothing but a plain decimal number: digits with one '.' and at least one
-// digit ("1.5", "2.", ".25"), or at most 9 digits alone ("1612"). The evaluator reads such a
-// text as a single literal (strtod in the C locale, or an exact 32-bit whole number) and returns
-// it unchanged; std::from_chars rounds to the same double without the evaluator's set-up. Any
-// other text (a sign, a blank, an operator, an exponent, a longer text) returns false and goes
-// to the evaluator.
-bool plainNumber(const V_STRING& text, double& number) {
-    constexpr std::size_t kLongest = 64;  // well inside the evaluator's 126-character literals
-    const std::string& s = text.str();
-    if (s.empty() || s.size() > kLongest) return false;
-    std::size_t points = 0;
-    for (const char c : s) {
-        if (c == '.') {
-            ++points;
-        } else if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    if (points > 1 || s.size() == points) return false;  // two points, or a lone "."
-    if (points == 0 && s.size() > 9) return false;       // a whole number past 32 bits
-    const char* end = s.data() + s.size();
-    const std::from_chars_result read = std::from_chars(s.data(), end, number);
-    return read.ec == std::errc() && read.ptr == end;
 }
 
 bool isSmall(double value) {
@@ -98,12 +69,6 @@ V_STRING VLOCN_AbstractRepresentation::string(double value, int precision) {
 
 bool VLOCN_AbstractRepresentation::evaluateInPlace(const V_STRING& text, double& value,
                                                    double factor) {
-    double number = 0.0;
-    if (plainNumber(text, number)) {
-        value = number;
-        value *= factor;
-        return true;
-    }
     evalInfo info;
     if (!VSTRI_Toolbox::evaluate(text, value, info)) return false;
     value *= factor;
@@ -113,10 +78,6 @@ bool VLOCN_AbstractRepresentation::evaluateInPlace(const V_STRING& text, double&
 bool VLOCN_AbstractRepresentation::evaluateIntoTemporary(const V_STRING& text, double& value,
                                                          double factor) {
     double number = 0.0;
-    if (plainNumber(text, number)) {
-        value = number * factor;
-        return true;
-    }
     evalInfo info;
     if (!VSTRI_Toolbox::evaluate(text, number, info)) return false;
     value = number * factor;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <orvane/base/registry_key.h>
 #include <orvane/events/named_event.h>
-#include <orvane/strings/toolbox.h>
 #include <orvane/units/abstract_representation.h>
 #include <orvane/units/angle_representations.h>
 #include <orvane/units/area_representations.h>
@@ -13,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -220,59 +218,4 @@ TEST(VLOCN_AbstractRepresentation, ScalarNeverChangesOrWrites) {
     s->setAsActualRep();
     EXPECT_TRUE(s->isActualRep());
     EXPECT_EQ(reg.contents(), "");
-}
-
-// Plain numbers are read without the evaluator's set-up; the result must be the evaluator's, bit
-// for bit, and every other text must still reach the evaluator.
-TEST(VLOCN_AbstractRepresentation, ReadsPlainNumbersExactlyAsTheEvaluatorDoes) {
-    const VLOCN_AbstractRepresentation* mm = VLOCN_MillimeterConversion::thisRepresentation();
-    const VLOCN_AbstractRepresentation* m = VLOCN_MeterConversion::thisRepresentation();
-    const VLOCN_AbstractRepresentation* deg = VLOCN_AngleDeg::thisRepresentation();
-    std::mt19937_64 gen(42);
-    for (int i = 0; i < 3000; ++i) {
-        std::string text;
-        const int whole = static_cast<int>(gen() % 12);
-        const int fraction = static_cast<int>(gen() % 25);
-        for (int k = 0; k < whole; ++k)
-            text += static_cast<char>('0' + gen() % 10);
-        if (i % 4 != 0 || whole == 0) text += '.';
-        for (int k = 0; k < fraction; ++k)
-            text += static_cast<char>('0' + gen() % 10);
-        if (text == ".") continue;
-        double expected = 0;
-        const bool accepted = VSTRI_Toolbox::evaluate(text.c_str(), expected);
-        double got = -1;
-        ASSERT_EQ(mm->asFloat(text.c_str(), got), accepted) << text;
-        if (accepted) {
-            ASSERT_EQ(got, expected) << text;
-        }
-    }
-    double v = 0;
-    EXPECT_TRUE(m->asFloat("1.6129", v));
-    EXPECT_EQ(v, 1.6129 * 1000.0);
-    EXPECT_TRUE(m->asFloat("2.", v));
-    EXPECT_EQ(v, 2000);
-    EXPECT_TRUE(m->asFloat(".25", v));
-    EXPECT_EQ(v, 250);
-    EXPECT_TRUE(m->asFloat("123456789", v));  // nine digits: read here
-    EXPECT_EQ(v, 123456789000.0);
-    EXPECT_TRUE(m->asFloat("4294967295", v));  // ten digits: the evaluator's 32-bit literal
-    EXPECT_EQ(v, 4294967295000.0);
-    EXPECT_FALSE(m->asFloat("4294967296", v));  // past 32 bits
-    EXPECT_TRUE(m->asFloat("-1.5", v));         // a sign: the evaluator
-    EXPECT_EQ(v, -1500);
-    EXPECT_TRUE(m->asFloat(" 1.5 ", v));  // blanks: the evaluator skips them
-    EXPECT_EQ(v, 1500);
-    EXPECT_TRUE(m->asFloat("1e3", v));
-    EXPECT_EQ(v, 1000000);
-    v = 7;
-    EXPECT_FALSE(m->asFloat(".", v));
-    EXPECT_FALSE(m->asFloat("1.2.3", v));
-    EXPECT_FALSE(m->asFloat(V_STRING(std::string(127, '1').c_str()), v));  // too long a literal
-    double angle = 3;
-    EXPECT_TRUE(deg->asFloat("90.", angle));  // into a temporary, times the factor
-    EXPECT_EQ(angle, 90.0 * 0.017453292519943295);
-    angle = 3;
-    EXPECT_FALSE(deg->asFloat("9..0", angle));
-    EXPECT_EQ(angle, 3);  // a rejected text leaves the value as it was
 }
