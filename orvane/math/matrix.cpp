@@ -28,6 +28,12 @@ std::unique_ptr<double[]> allocateZeroed(long n) {
         [n] { return std::unique_ptr<double[]>(new double[static_cast<std::size_t>(n)]()); });
 }
 
+// row[j] *= r for j < count.
+void scaleRow(double* row, double r, long count) {
+    for (long j = 0; j < count; ++j)
+        row[j] *= r;
+}
+
 // row[j] -= f · pivot[j] for j < count: each element on its own, so the loop vectorises and
 // every element gets the same bits in any column order.
 void subtractMultiple(double* row, const double* pivot, double f, long count) {
@@ -219,7 +225,10 @@ bool VMATH_Matrix::isEqual(const VMATH_Matrix& m) const {
 }
 
 // Gauss-Jordan with partial pivoting on a copy A, eliminating column k below and then above the
-// pivot; the row operations run from the last column down, as fixed for the rounding.
+// pivot. Every element is updated on its own (row[j] -= f·pivotRow[j]), so the columns may be
+// visited in any order without changing a bit. Columns of A at or left of the pivot column are
+// never read again once that column is done, so A's rows are updated only right of it; `inv` gets
+// every column.
 long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
     if (sizeI != sizeJ) throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eNotSquare);
     if (inv.sizeI != sizeI || inv.sizeJ != sizeJ)
@@ -229,41 +238,32 @@ long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
         [&] { return std::vector<double>(elements.get(), elements.get() + count()); });
     double* const A = work.data();
     double* const I = inv.MakeIMatrix().elements.get();
-    auto at = [n](double* m, long i, long j) -> double& { return m[i * n + j]; };
+    auto row = [n](double* m, long i) { return m + i * n; };
 
     for (long k = 0; k < n; ++k) {
         long p = k;
         for (long i = k + 1; i < n; ++i) {
-            if (std::fabs(at(A, i, k)) > std::fabs(at(A, p, k))) p = i;
+            if (std::fabs(row(A, i)[k]) > std::fabs(row(A, p)[k])) p = i;
         }
-        if (std::fabs(at(A, p, k)) < kEps) return 1;
+        if (std::fabs(row(A, p)[k]) < kEps) return 1;
+        double* const pivotA = row(A, k);
+        double* const pivotI = row(I, k);
         if (p != k) {
-            for (long j = 0; j < n; ++j) {
-                std::swap(at(A, p, j), at(A, k, j));
-                std::swap(at(I, p, j), at(I, k, j));
-            }
+            std::swap_ranges(pivotA + k, pivotA + n, row(A, p) + k);
+            std::swap_ranges(pivotI, pivotI + n, row(I, p));
         }
-        const double d = at(A, k, k);
+        const double d = pivotA[k];
         if (d != 1.0) {
             const double r = 1.0 / d;
-            for (long j = n - 1; j >= k; --j)
-                at(A, k, j) *= r;
-            for (long j = n - 1; j >= 0; --j)
-                at(I, k, j) *= r;
+            scaleRow(pivotA + k + 1, r, n - k - 1);
+            scaleRow(pivotI, r, n);
         }
-        for (long i = k + 1; i < n; ++i) {
-            const double f = at(A, i, k);
-            for (long j = n - 1; j >= k; --j)
-                at(A, i, j) -= f * at(A, k, j);
-            for (long j = n - 1; j >= 0; --j)
-                at(I, i, j) -= f * at(I, k, j);
-        }
-        for (long i = 0; i < k; ++i) {
-            const double f = at(A, i, k);
-            for (long j = n - 1; j >= 0; --j)
-                at(A, i, j) -= f * at(A, k, j);
-            for (long j = n - 1; j >= 0; --j)
-                at(I, i, j) -= f * at(I, k, j);
+        for (long i = 0; i < n; ++i) {
+            if (i == k) continue;
+            double* const rowA = row(A, i);
+            const double f = rowA[k];
+            subtractMultiple(rowA + k + 1, pivotA + k + 1, f, n - k - 1);
+            subtractMultiple(row(I, i), pivotI, f, n);
         }
     }
     return 0;
