@@ -63,6 +63,35 @@ inline VMATH_Complex div(const VMATH_Complex& a, const VMATH_Complex& b) {
     return VMATH_Complex{(a.re * r + a.im) / d, (a.im * r - a.re) / d};
 }
 
+// abs(z) < limit for limit = relTol, without the division and the square root when a component
+// alone reaches the limit: abs() is then at least that component, so the answer is false.
+inline bool absBelowRelTol(const VMATH_Complex& z) {
+    const double limit = V_Tolerances::getRelTol();
+    if (std::fabs(z.re) >= limit || std::fabs(z.im) >= limit) return false;
+    return abs(z) < limit;
+}
+
+// abs(u) > abs(v), deciding from the larger components alone when they differ by more than a
+// factor sqrt(2). For finite z with larger component m, abs(z) lies between m and m·sqrt(2) (up
+// to a few units of rounding, or infinity on overflow) when m reaches relTol, and is at most m
+// below it; kBound exceeds sqrt(2) by far more than that rounding. Close moduli, NaN and
+// infinities take the two moduli.
+inline bool absGreater(const VMATH_Complex& u, const VMATH_Complex& v) {
+    constexpr double kBound = 1.4143;
+    const double ur = std::fabs(u.re);
+    const double ui = std::fabs(u.im);
+    const double vr = std::fabs(v.re);
+    const double vi = std::fabs(v.im);
+    if (std::isfinite(ur + ui + vr + vi)) {
+        const double tol = V_Tolerances::getRelTol();
+        const double mu = ur > ui ? ur : ui;
+        const double mv = vr > vi ? vr : vi;
+        if (mu >= tol && mu > kBound * mv) return true;
+        if (mv >= tol && mv > kBound * mu) return false;
+    }
+    return abs(u) > abs(v);
+}
+
 }  // namespace orvane::complex_kernels
 
 #endif

@@ -178,7 +178,6 @@ void VMATH_PolyFunctions::calcPolyMinMax(const VMATH_Polynom<4>& p, double x1, d
 long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps,
                                  bool polish) {
     if (m < 1) return -1;
-    const double r = V_Tolerances::getRelTol();
     const double degree = static_cast<double>(m);
     double dxOld = complex_kernels::abs(x);
     for (long k = 1; k <= kLaguerreIterations; ++k) {
@@ -191,7 +190,7 @@ long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& 
             d = add(mul(x, d), b);
             b = add(mul(x, b), a[j]);
         }
-        if (complex_kernels::abs(b) < r) return 0;
+        if (complex_kernels::absBelowRelTol(b)) return 0;
 
         const VMATH_Complex g = complex_kernels::div(d, b);
         const VMATH_Complex g2 = mul(g, g);
@@ -200,7 +199,7 @@ long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& 
             complex_kernels::sqrt(scale(degree - 1.0, sub(scale(degree, h), g2)));
         VMATH_Complex gp = add(g, sq);
         const VMATH_Complex gm = sub(g, sq);
-        if (complex_kernels::abs(gm) > complex_kernels::abs(gp)) gp = gm;
+        if (complex_kernels::absGreater(gm, gp)) gp = gm;
 
         if (gp.re == 0.0 && gp.im == 0.0 && (a[m].re != 0.0 || a[m].im != 0.0)) {
             // p′ = p″ = 0 at x, where the step m/gp would divide by zero (x³ − 8 at 0): move by
@@ -213,7 +212,7 @@ long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& 
         }
         const VMATH_Complex dx = complex_kernels::div(VMATH_Complex{degree, 0.0}, gp);
         const VMATH_Complex x1 = sub(x, dx);
-        if (complex_kernels::abs(sub(x, x1)) < r) return 0;
+        if (complex_kernels::absBelowRelTol(sub(x, x1))) return 0;
         x = x1;
         const double cdx = complex_kernels::abs(dx);
         if (k > 6 && cdx >= dxOld) return 0;
