@@ -3,7 +3,8 @@
 // Both sides of a pair solve the same random polynomials. GSL's cubic solver wants a monic
 // cubic, so normalising (one reciprocal of the leading coefficient, three products, as rSolveCE
 // does) is part of its work. Its general solver keeps a workspace allocated once, outside the
-// timed loop, as a user solving many polynomials of one degree would.
+// timed loop, as a user solving many polynomials of one degree would. polyRoots runs without
+// polishing, its usual search: its roots then agree with GSL's to about 1e-7 of their size.
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_poly.h>
 
