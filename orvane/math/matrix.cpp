@@ -28,12 +28,53 @@ std::unique_ptr<double[]> allocateZeroed(long n) {
         [n] { return std::unique_ptr<double[]>(new double[static_cast<std::size_t>(n)]()); });
 }
 
-// Releases an array-of-rows matrix when it goes out of scope.
-struct RowsGuard {
-    double** rows;
-    unsigned long count;
-    ~RowsGuard() { VMATH_Matrix::destroyMatrix(rows, count); }
-};
+// row[j] *= r for j < count.
+void scaleRow(double* row, double r, long count) {
+    for (long j = 0; j < count; ++j)
+        row[j] *= r;
+}
+
+// row[j] -= f · pivot[j] for j < count: each element on its own, so the loop vectorises and
+// every element gets the same bits in any column order.
+void subtractMultiple(double* row, const double* pivot, double f, long count) {
+    for (long j = 0; j < count; ++j)
+        row[j] -= f * pivot[j];
+}
+
+// Gaussian elimination with partial pivoting (first maximum wins) on the n x (n + 1) rows W, the
+// multipliers stored in the eliminated positions, no zero-pivot test until the last pivot; then
+// back substitution into x. `swapRows(p, k)` exchanges the contents of rows p and k.
+template <class SwapRows>
+long eliminate(double** W, double* x, long n, const SwapRows& swapRows) {
+    for (long k = 0; k + 1 < n; ++k) {
+        long p = k;
+        for (long i = k + 1; i < n; ++i) {
+            if (std::fabs(W[i][k]) > std::fabs(W[p][k])) p = i;
+        }
+        if (p != k) swapRows(p, k);
+        const double* const pivot = W[k];
+        for (long i = k + 1; i < n; ++i) {
+            double* const target = W[i];
+            const double f = target[k] / pivot[k];
+            subtractMultiple(target + k + 1, pivot + k + 1, f, n - k);
+            target[k] = f;
+        }
+    }
+    if (W[n - 1][n - 1] == 0.0) return -1;
+
+    x[n - 1] = W[n - 1][n] / W[n - 1][n - 1];
+    for (long i = n - 2; i >= 0; --i) {
+        const double* const r = W[i];
+        double value = r[n];
+        for (long j = i + 1; j < n; ++j)
+            value -= r[j] * x[j];
+        x[i] = value / r[i];
+    }
+    return 0;
+}
+
+// gaussj's rows held in one block when up to this many fit their pointers on the stack.
+constexpr long kLocalRows = 32;
 
 }  // namespace
 
@@ -184,7 +225,10 @@ bool VMATH_Matrix::isEqual(const VMATH_Matrix& m) const {
 }
 
 // Gauss-Jordan with partial pivoting on a copy A, eliminating column k below and then above the
-// pivot; the row operations run from the last column down, as fixed for the rounding.
+// pivot. Every element is updated on its own (row[j] -= f·pivotRow[j]), so the columns may be
+// visited in any order without changing a bit. Columns of A at or left of the pivot column are
+// never read again once that column is done, so A's rows are updated only right of it; `inv` gets
+// every column.
 long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
     if (sizeI != sizeJ) throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eNotSquare);
     if (inv.sizeI != sizeI || inv.sizeJ != sizeJ)
@@ -194,41 +238,32 @@ long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
         [&] { return std::vector<double>(elements.get(), elements.get() + count()); });
     double* const A = work.data();
     double* const I = inv.MakeIMatrix().elements.get();
-    auto at = [n](double* m, long i, long j) -> double& { return m[i * n + j]; };
+    auto row = [n](double* m, long i) { return m + i * n; };
 
     for (long k = 0; k < n; ++k) {
         long p = k;
         for (long i = k + 1; i < n; ++i) {
-            if (std::fabs(at(A, i, k)) > std::fabs(at(A, p, k))) p = i;
+            if (std::fabs(row(A, i)[k]) > std::fabs(row(A, p)[k])) p = i;
         }
-        if (std::fabs(at(A, p, k)) < kEps) return 1;
+        if (std::fabs(row(A, p)[k]) < kEps) return 1;
+        double* const pivotA = row(A, k);
+        double* const pivotI = row(I, k);
         if (p != k) {
-            for (long j = 0; j < n; ++j) {
-                std::swap(at(A, p, j), at(A, k, j));
-                std::swap(at(I, p, j), at(I, k, j));
-            }
+            std::swap_ranges(pivotA + k, pivotA + n, row(A, p) + k);
+            std::swap_ranges(pivotI, pivotI + n, row(I, p));
         }
-        const double d = at(A, k, k);
+        const double d = pivotA[k];
         if (d != 1.0) {
             const double r = 1.0 / d;
-            for (long j = n - 1; j >= k; --j)
-                at(A, k, j) *= r;
-            for (long j = n - 1; j >= 0; --j)
-                at(I, k, j) *= r;
+            scaleRow(pivotA + k + 1, r, n - k - 1);
+            scaleRow(pivotI, r, n);
         }
-        for (long i = k + 1; i < n; ++i) {
-            const double f = at(A, i, k);
-            for (long j = n - 1; j >= k; --j)
-                at(A, i, j) -= f * at(A, k, j);
-            for (long j = n - 1; j >= 0; --j)
-                at(I, i, j) -= f * at(I, k, j);
-        }
-        for (long i = 0; i < k; ++i) {
-            const double f = at(A, i, k);
-            for (long j = n - 1; j >= 0; --j)
-                at(A, i, j) -= f * at(A, k, j);
-            for (long j = n - 1; j >= 0; --j)
-                at(I, i, j) -= f * at(I, k, j);
+        for (long i = 0; i < n; ++i) {
+            if (i == k) continue;
+            double* const rowA = row(A, i);
+            const double f = rowA[k];
+            subtractMultiple(rowA + k + 1, pivotA + k + 1, f, n - k - 1);
+            subtractMultiple(row(I, i), pivotI, f, n);
         }
     }
     return 0;
@@ -288,48 +323,33 @@ void VMATH_Matrix::destroyMatrix(double** m, unsigned long rows) {
     delete[] m;
 }
 
-// Gaussian elimination with partial pivoting (first maximum wins), the multipliers stored in the
-// eliminated positions, no zero-pivot test until the last pivot; then back substitution.
+// Without `copy` the rows of `a` are exchanged value by value, so the caller's row pointers keep
+// their rows. The private copy is one block of n · (n + 1) values with its own row pointers, and
+// its rows are exchanged by swapping those pointers: the same values end up in the same rows.
 long VMATH_Matrix::gaussj(double** a, double* x, long n, bool copy) {
     if (a == nullptr || x == nullptr || n < 1) return -1;
     const unsigned long rows = static_cast<unsigned long>(n);
     const unsigned long cols = rows + 1;
-    RowsGuard guard{nullptr, rows};
-    double** W = a;
-    if (copy) {
-        guard.rows = createMatrix(rows, cols);
-        if (guard.rows == nullptr) return -1;
-        for (unsigned long i = 0; i < rows; ++i)
-            std::copy(a[i], a[i] + cols, guard.rows[i]);
-        W = guard.rows;
+    if (!copy) {
+        return eliminate(a, x, n,
+                         [a, cols](long p, long k) { std::swap_ranges(a[p], a[p] + cols, a[k]); });
     }
-
-    for (long k = 0; k + 1 < n; ++k) {
-        long p = k;
-        for (long i = k + 1; i < n; ++i) {
-            if (std::fabs(W[i][k]) > std::fabs(W[p][k])) p = i;
-        }
-        if (p != k) {
-            for (long j = 0; j <= n; ++j)
-                std::swap(W[p][j], W[k][j]);
-        }
-        for (long i = k + 1; i < n; ++i) {
-            const double f = W[i][k] / W[k][k];
-            for (long j = k + 1; j <= n; ++j)
-                W[i][j] -= W[k][j] * f;
-            W[i][k] = f;
-        }
+    if (cols > PTRDIFF_MAX / sizeof(double) / rows) return -1;
+    const std::unique_ptr<double[]> values(new (std::nothrow) double[rows * cols]);
+    if (values == nullptr) return -1;
+    double* local[kLocalRows];
+    std::unique_ptr<double*[]> heapRows;
+    double** W = local;
+    if (n > kLocalRows) {
+        heapRows.reset(new (std::nothrow) double*[rows]);
+        if (heapRows == nullptr) return -1;
+        W = heapRows.get();
     }
-    if (W[n - 1][n - 1] == 0.0) return -1;
-
-    x[n - 1] = W[n - 1][n] / W[n - 1][n - 1];
-    for (long i = n - 2; i >= 0; --i) {
-        double value = W[i][n];
-        for (long j = i + 1; j < n; ++j)
-            value -= W[i][j] * x[j];
-        x[i] = value / W[i][i];
+    for (unsigned long i = 0; i < rows; ++i) {
+        W[i] = values.get() + i * cols;
+        std::copy(a[i], a[i] + cols, W[i]);
     }
-    return 0;
+    return eliminate(W, x, n, [W](long p, long k) { std::swap(W[p], W[k]); });
 }
 
 // The Thomas algorithm: forward sweep with the work array g, then back substitution.

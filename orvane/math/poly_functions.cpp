@@ -3,10 +3,13 @@
 #include <cmath>
 #include <utility>
 
+#include "orvane/math/complex_kernels.h"
 #include "orvane/math/equation_solvers.h"
 #include "orvane/math/tolerances.h"
 
 namespace {
+
+namespace complex_kernels = orvane::complex_kernels;
 
 // The working copies of the general root finders hold at most this many coefficients.
 constexpr unsigned long kMaxCoefficients = 10;
@@ -175,9 +178,8 @@ void VMATH_PolyFunctions::calcPolyMinMax(const VMATH_Polynom<4>& p, double x1, d
 long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps,
                                  bool polish) {
     if (m < 1) return -1;
-    const double r = V_Tolerances::getRelTol();
     const double degree = static_cast<double>(m);
-    double dxOld = Cabs(x);
+    double dxOld = complex_kernels::abs(x);
     for (long k = 1; k <= kLaguerreIterations; ++k) {
         // The value b, the derivative d and half the second derivative f at x, together.
         VMATH_Complex b = a[m];
@@ -188,33 +190,34 @@ long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& 
             d = add(mul(x, d), b);
             b = add(mul(x, b), a[j]);
         }
-        if (Cabs(b) < r) return 0;
+        if (complex_kernels::absBelowRelTol(b)) return 0;
 
-        const VMATH_Complex g = Cdiv(d, b);
+        const VMATH_Complex g = complex_kernels::div(d, b);
         const VMATH_Complex g2 = mul(g, g);
-        const VMATH_Complex h = sub(g2, scale(2.0, Cdiv(f, b)));
-        const VMATH_Complex sq = Csqrt(scale(degree - 1.0, sub(scale(degree, h), g2)));
+        const VMATH_Complex h = sub(g2, scale(2.0, complex_kernels::div(f, b)));
+        const VMATH_Complex sq =
+            complex_kernels::sqrt(scale(degree - 1.0, sub(scale(degree, h), g2)));
         VMATH_Complex gp = add(g, sq);
         const VMATH_Complex gm = sub(g, sq);
-        if (Cabs(gm) > Cabs(gp)) gp = gm;
+        if (complex_kernels::absGreater(gm, gp)) gp = gm;
 
         if (gp.re == 0.0 && gp.im == 0.0 && (a[m].re != 0.0 || a[m].im != 0.0)) {
             // p′ = p″ = 0 at x, where the step m/gp would divide by zero (x³ − 8 at 0): move by
             // 1 + |x| in a direction that turns with k, and take the next step from there.
-            const double size = 1.0 + Cabs(x);
+            const double size = 1.0 + complex_kernels::abs(x);
             x = sub(x, VMATH_Complex{size * std::cos(static_cast<double>(k)),
                                      size * std::sin(static_cast<double>(k))});
             dxOld = size;
             continue;
         }
-        const VMATH_Complex dx = Cdiv(VMATH_Complex{degree, 0.0}, gp);
+        const VMATH_Complex dx = complex_kernels::div(VMATH_Complex{degree, 0.0}, gp);
         const VMATH_Complex x1 = sub(x, dx);
-        if (Cabs(sub(x, x1)) < r) return 0;
+        if (complex_kernels::absBelowRelTol(sub(x, x1))) return 0;
         x = x1;
-        const double cdx = Cabs(dx);
+        const double cdx = complex_kernels::abs(dx);
         if (k > 6 && cdx >= dxOld) return 0;
         dxOld = cdx;
-        if (!polish && cdx <= eps * Cabs(x)) return 0;
+        if (!polish && cdx <= eps * complex_kernels::abs(x)) return 0;
     }
     return -1;
 }

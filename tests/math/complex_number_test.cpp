@@ -1,9 +1,14 @@
+#include <orvane/math/complex_kernels.h>
 #include <orvane/math/complex_number.h>
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
+#include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -66,4 +71,47 @@ TEST(VMATH_Complex, CdivDividesBySmithsMethodAndGivesNonFiniteResultsForZero) {
     const VMATH_Complex q = Cdiv({1.0, 1.0}, {0.0, 0.0});
     EXPECT_FALSE(std::isfinite(q.re));
     EXPECT_FALSE(std::isfinite(q.im));
+}
+
+// The shortcuts the Laguerre iteration takes must answer exactly as the two moduli would: every
+// pair of components from a list of borders (relTol, sqrt(2) ratios, subnormals, overflow,
+// infinities, NaN), and random pairs whose moduli are close.
+TEST(VMATH_Complex, ModulusShortcutsAnswerAsTheModuliDo) {
+    namespace kernels = orvane::complex_kernels;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double values[] = {0.0,          -0.0,
+                             5e-324,       1e-300,
+                             9.999999e-10, 1e-9,
+                             1.0000001e-9, 1.4142e-9,
+                             1.0,          -1.4142135623730951,
+                             1.4143,       1.41421357,
+                             DBL_MAX,      -DBL_MAX / 1.4142,
+                             inf,          -inf,
+                             nan};
+    std::vector<VMATH_Complex> all;
+    for (double re : values)
+        for (double im : values)
+            all.push_back(VMATH_Complex{re, im});
+    std::mt19937_64 gen(5);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::uniform_real_distribution<double> ratio(1.40, 1.43);
+    for (int k = 0; k < 2000; ++k) {
+        const double scale = std::pow(10.0, 12.0 * unit(gen) - 4.0);
+        all.push_back(VMATH_Complex{scale * unit(gen), scale * unit(gen)});
+        all.push_back(VMATH_Complex{scale * ratio(gen), 0.0});
+    }
+    long fails = 0;
+    for (const VMATH_Complex& u : all) {
+        fails += kernels::absBelowRelTol(u) != (Cabs(u) < 1e-9);
+        for (std::size_t j = 0; j < all.size(); j += (&u - all.data()) % 7 + 1) {
+            const VMATH_Complex& v = all[j];
+            if (kernels::absGreater(u, v) != (Cabs(u) > Cabs(v))) {
+                ++fails;
+                ADD_FAILURE() << u.re << "," << u.im << " vs " << v.re << "," << v.im;
+            }
+            if (fails > 5) FAIL() << "and more";
+        }
+    }
+    EXPECT_EQ(fails, 0);
 }

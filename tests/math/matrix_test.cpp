@@ -5,9 +5,11 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "support/dump_capture.h"
@@ -66,6 +68,86 @@ private:
     unsigned long m_rows;
     double** m_data;
 };
+
+// The bits of each value, so that a test tells -0 from +0 and compares NaNs.
+std::vector<std::uint64_t> bitsOf(const Values& v) {
+    std::vector<std::uint64_t> bits(v.size());
+    std::memcpy(bits.data(), v.data(), v.size() * sizeof(double));
+    return bits;
+}
+
+// n x n values in (-1, 1), a zero now and then and a first pivot of exactly 1, so that row
+// exchanges, the skipped scaling and cancellations all occur.
+Values scrambled(long n, unsigned seed) {
+    std::mt19937_64 gen(seed);
+    Values v(static_cast<std::size_t>(n * n));
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        const auto r = gen();
+        v[k] = r % 11 == 0 ? 0.0 : static_cast<double>(static_cast<std::int64_t>(r)) / 1e19;
+    }
+    v[0] = 1.0;  // the first pivot, exactly 1 and tied with the next row's -1: the first wins
+    if (n > 1) v[static_cast<std::size_t>(n)] = -1.0;
+    return v;
+}
+
+// Gauss-Jordan as the loops are fixed: full rows, columns from the last down.
+Values referenceInverse(long n, Values a) {
+    Values inv(a.size(), 0.0);
+    for (long k = 0; k < n; ++k)
+        inv[k * n + k] = 1.0;
+    auto at = [n](Values& m, long i, long j) -> double& { return m[i * n + j]; };
+    for (long k = 0; k < n; ++k) {
+        long p = k;
+        for (long i = k + 1; i < n; ++i)
+            if (std::fabs(at(a, i, k)) > std::fabs(at(a, p, k))) p = i;
+        if (std::fabs(at(a, p, k)) < 1e-15) return {};
+        for (long j = 0; j < n && p != k; ++j) {
+            std::swap(at(a, p, j), at(a, k, j));
+            std::swap(at(inv, p, j), at(inv, k, j));
+        }
+        const double d = at(a, k, k);
+        if (d != 1.0) {
+            for (long j = n - 1; j >= k; --j)
+                at(a, k, j) *= 1.0 / d;
+            for (long j = n - 1; j >= 0; --j)
+                at(inv, k, j) *= 1.0 / d;
+        }
+        for (long i = 0; i < n; ++i) {
+            if (i == k) continue;
+            const double f = at(a, i, k);
+            for (long j = n - 1; j >= (i > k ? k : 0); --j)
+                at(a, i, j) -= f * at(a, k, j);
+            for (long j = n - 1; j >= 0; --j)
+                at(inv, i, j) -= f * at(inv, k, j);
+        }
+    }
+    return inv;
+}
+
+// Gaussian elimination and back substitution as fixed, on the augmented rows w (n x (n + 1)).
+Values referenceGaussj(long n, std::vector<Values>& w) {
+    for (long k = 0; k + 1 < n; ++k) {
+        long p = k;
+        for (long i = k + 1; i < n; ++i)
+            if (std::fabs(w[i][k]) > std::fabs(w[p][k])) p = i;
+        if (p != k) std::swap(w[p], w[k]);
+        for (long i = k + 1; i < n; ++i) {
+            const double f = w[i][k] / w[k][k];
+            for (long j = k + 1; j <= n; ++j)
+                w[i][j] -= w[k][j] * f;
+            w[i][k] = f;
+        }
+    }
+    Values x(static_cast<std::size_t>(n));
+    x[n - 1] = w[n - 1][n] / w[n - 1][n - 1];
+    for (long i = n - 2; i >= 0; --i) {
+        double value = w[i][n];
+        for (long j = i + 1; j < n; ++j)
+            value -= w[i][j] * x[j];
+        x[i] = value / w[i][i];
+    }
+    return x;
+}
 
 }  // namespace
 
@@ -205,6 +287,37 @@ TEST(VMATH_Matrix, InverseWithPivotingSingularityAndMisuse) {
     EXPECT_EQ(matrixCode([&] { rect.inverse_matrix(rect); }), 3);
     VMATH_Matrix wrongTarget(3);
     EXPECT_EQ(matrixCode([&] { swap.inverse_matrix(wrongTarget); }), 6);
+}
+
+// Sizes around the vector width and past the rows gaussj keeps on the stack.
+TEST(VMATH_Matrix, InverseAndGaussjKeepTheFixedLoopOrdersBitForBit) {
+    for (long n : {1L, 2L, 3L, 7L, 32L, 33L, 40L}) {
+        SCOPED_TRACE(n);
+        const Values values = scrambled(n, static_cast<unsigned>(n));
+        VMATH_Matrix m(n);
+        for (long k = 0; k < n * n; ++k)
+            m.At(k / n, k % n) = values[static_cast<std::size_t>(k)];
+        VMATH_Matrix inv(n);
+        ASSERT_EQ(m.inverse_matrix(inv), 0);
+        EXPECT_EQ(bitsOf(elementsOf(inv)), bitsOf(referenceInverse(n, values)));
+
+        std::vector<Values> w(static_cast<std::size_t>(n));
+        Rows a(static_cast<unsigned long>(n), static_cast<unsigned long>(n + 1), {});
+        for (long i = 0; i < n; ++i) {
+            for (long j = 0; j < n; ++j)
+                w[i].push_back(a.get()[i][j] = values[static_cast<std::size_t>(i * n + j)]);
+            w[i].push_back(a.get()[i][n] = static_cast<double>(i) - 2.5);
+        }
+        const Values expected = referenceGaussj(n, w);
+        Values copied(static_cast<std::size_t>(n)), inPlace(copied.size());
+        ASSERT_EQ(VMATH_Matrix::gaussj(a.get(), copied.data(), n, true), 0);
+        EXPECT_EQ(a.get()[0][0], values[0]);  // the copy was worked on
+        ASSERT_EQ(VMATH_Matrix::gaussj(a.get(), inPlace.data(), n, false), 0);
+        EXPECT_EQ(bitsOf(copied), bitsOf(expected));
+        EXPECT_EQ(bitsOf(inPlace), bitsOf(expected));
+        for (long i = 0; i < n; ++i)  // the reduced matrix, multipliers included, stays in a
+            EXPECT_EQ(bitsOf(Values(a.get()[i], a.get()[i] + n + 1)), bitsOf(w[i]));
+    }
 }
 
 TEST(VMATH_Matrix, DumpWritesTheNamedTextInScientificNotation) {

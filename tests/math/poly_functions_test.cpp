@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "support/dump_capture.h"
@@ -50,6 +53,55 @@ struct Extremes {
         EXPECT_EQ(xHi, xh);
     }
 };
+
+// Laguerre's steps written out with the exported complex helpers, for comparing bits.
+long referenceLaguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps, bool polish) {
+    const double r = 1e-9;
+    const double n = static_cast<double>(m);
+    auto mul = [](VMATH_Complex u, VMATH_Complex v) {
+        return VMATH_Complex{u.re * v.re - u.im * v.im, u.re * v.im + u.im * v.re};
+    };
+    double dxOld = Cabs(x);
+    for (long k = 1; k <= 100; ++k) {
+        VMATH_Complex b = a[m], d{0, 0}, f{0, 0};
+        for (long j = m - 1; j >= 0; --j) {
+            const VMATH_Complex xf = mul(x, f), xd = mul(x, d), xb = mul(x, b);
+            f = {xf.re + d.re, xf.im + d.im};
+            d = {xd.re + b.re, xd.im + b.im};
+            b = {xb.re + a[j].re, xb.im + a[j].im};
+        }
+        if (Cabs(b) < r) return 0;
+        const VMATH_Complex g = Cdiv(d, b), g2 = mul(g, g), fb = Cdiv(f, b);
+        const VMATH_Complex h{g2.re - 2.0 * fb.re, g2.im - 2.0 * fb.im};
+        const VMATH_Complex sq =
+            Csqrt({(n - 1.0) * (n * h.re - g2.re), (n - 1.0) * (n * h.im - g2.im)});
+        VMATH_Complex gp{g.re + sq.re, g.im + sq.im};
+        const VMATH_Complex gm{g.re - sq.re, g.im - sq.im};
+        if (Cabs(gm) > Cabs(gp)) gp = gm;
+        if (gp.re == 0.0 && gp.im == 0.0 && (a[m].re != 0.0 || a[m].im != 0.0)) {
+            const double size = 1.0 + Cabs(x);
+            x = {x.re - size * std::cos(static_cast<double>(k)),
+                 x.im - size * std::sin(static_cast<double>(k))};
+            dxOld = size;
+            continue;
+        }
+        const VMATH_Complex dx = Cdiv({n, 0.0}, gp);
+        const VMATH_Complex x1{x.re - dx.re, x.im - dx.im};
+        if (Cabs({x.re - x1.re, x.im - x1.im}) < r) return 0;
+        x = x1;
+        const double cdx = Cabs(dx);
+        if (k > 6 && cdx >= dxOld) return 0;
+        dxOld = cdx;
+        if (!polish && cdx <= eps * Cabs(x)) return 0;
+    }
+    return -1;
+}
+
+std::uint64_t bitsOf(double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
 
 }  // namespace
 
@@ -133,6 +185,30 @@ TEST(VMATH_PolyFunctions, LaguerImprovesOneEstimate) {
     EXPECT_EQ(x.im, 0.5);
     const std::vector<VMATH_Complex> bad = toComplex({kNaN, 0, 1});
     EXPECT_EQ(F::laguer(bad.data(), 2, x, 1e-8, false), -1);  // 100 iterations, then −1
+}
+
+// Random complex polynomials of every degree, from 0 and from an estimate near a root, polished
+// or not: laguer must take exactly the steps written out above.
+TEST(VMATH_PolyFunctions, LaguerTakesTheFixedStepsBitForBit) {
+    std::mt19937_64 gen(17);
+    std::uniform_real_distribution<double> value(-2.0, 2.0);
+    const std::vector<VMATH_Complex> cube = toComplex({-8, 0, 0, 1});  // p′ = p″ = 0 at 0
+    for (int trial = 0; trial < 200; ++trial) {
+        const long m = trial == 0 ? 3 : 1 + trial % 9;
+        std::vector<VMATH_Complex> a(static_cast<std::size_t>(m + 1));
+        for (VMATH_Complex& c : a)
+            c = VMATH_Complex{value(gen), trial % 3 == 0 ? 0.0 : value(gen)};
+        if (trial == 0) a = cube;
+        const VMATH_Complex start =
+            trial % 2 == 0 ? VMATH_Complex{0, 0} : VMATH_Complex{value(gen), value(gen)};
+        const bool polish = trial % 4 == 1;
+        VMATH_Complex ours = start, expected = start;
+        SCOPED_TRACE(trial);
+        EXPECT_EQ(F::laguer(a.data(), m, ours, 1e-8, polish),
+                  referenceLaguer(a.data(), m, expected, 1e-8, polish));
+        EXPECT_EQ(bitsOf(ours.re), bitsOf(expected.re));
+        EXPECT_EQ(bitsOf(ours.im), bitsOf(expected.im));
+    }
 }
 
 TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPart) {
