@@ -65,8 +65,10 @@ docs:
 	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
 	@echo "API reference: build-docs/html/index.html"
 
-# BENCH_ARGS passes options to Google Benchmark, e.g. BENCH_ARGS=--benchmark_filter=grep
+# BENCH_FILTER picks workloads by a regular expression (BENCH_FILTER='grep|eval'); BENCH_ARGS
+# passes further options to Google Benchmark.
 BENCH_REPETITIONS ?= 3
+BENCH_FILTER ?= .
 BENCH_ARGS ?=
 bench:
 	@scripts/setup.sh bench
@@ -75,7 +77,8 @@ bench:
 	cmake --build build-bench -j $(JOBS)
 	./build-bench/bench/orvane-bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
 	  --benchmark_report_aggregates_only=true --benchmark_out=build-bench/bench-results.json \
-	  --benchmark_out_format=json $(BENCH_ARGS) >build-bench/bench-console.txt
+	  --benchmark_out_format=json --benchmark_filter='$(BENCH_FILTER)' $(BENCH_ARGS) \
+	  >build-bench/bench-console.txt
 	@python3 bench/report.py build-bench/bench-results.json | tee build-bench/bench-table.md
 	@echo "(raw results: build-bench/bench-results.json)"
 

@@ -5,11 +5,7 @@
 // between calls (the target matrix, the decomposition object) and pays inside the loop for what
 // it copies: inverse_matrix and gaussj(copy = true) work on a private copy, as
 // PartialPivLU::compute copies into its own storage. The peak memory is that of one call made
-// from scratch: the result, the decomposition or private copy, and every temporary. Eigen
-// allocates with malloc, which the operator-new counter does not see, so its figure is what the
-// C heap holds more once the decomposition and the result exist (its temporaries not counted).
-#include <malloc.h>
-
+// from scratch: the result, the decomposition or private copy, and every temporary.
 #include <Eigen/Dense>
 
 #include <algorithm>
@@ -106,28 +102,6 @@ double relativeDifference(const double* x, const double* y, std::size_t count) {
 
 constexpr double kAgreement = 1e-10;
 
-// Bytes the C heap holds in use now.
-double heapInUse() {
-    return static_cast<double>(mallinfo2().uordblks);
-}
-
-// Runs `build(report)` once; `report()` called inside it, while the results exist, stores the
-// bytes the C heap gained since the start in the "peak_bytes" counter. glibc counts the chunks in
-// its per-thread cache as in use, so a block served from there would not show: the cache is
-// emptied first (it keeps at most 7 chunks of each size up to 1032 bytes) and refilled after.
-template <class Build>
-void recordHeld(benchmark::State& state, const Build& build) {
-    std::vector<void*> held;
-    held.reserve(8 * 66);
-    for (std::size_t size = 8; size <= 1048; size += 16)
-        for (int k = 0; k < 8; ++k)
-            held.push_back(std::malloc(size));
-    const double before = heapInUse();
-    build([&] { state.counters["peak_bytes"] = heapInUse() - before; });
-    for (void* p : held)
-        std::free(p);
-}
-
 void inverseOurs(benchmark::State& state, long n) {
     const std::vector<double> values = dominantMatrix(n);
     const VMATH_Matrix m = ourMatrix(n, values);
@@ -157,11 +131,10 @@ void inverseEigen(benchmark::State& state, long n) {
     const Eigen::MatrixXd m = eigenMatrix(n, dominantMatrix(n));
     Eigen::PartialPivLU<Eigen::MatrixXd> lu(n);
     Eigen::MatrixXd inv(n, n);
-    recordHeld(state, [&](auto report) {
+    recordPeak(state, [&] {
         Eigen::PartialPivLU<Eigen::MatrixXd> decomposition(m);
         Eigen::MatrixXd target = decomposition.inverse();
         benchmark::DoNotOptimize(target.data());
-        report();
     });
     for (auto _ : state) {
         lu.compute(m);
@@ -199,11 +172,10 @@ void gaussjEigen(benchmark::State& state, long n) {
     const Eigen::VectorXd b = Eigen::Map<const Eigen::VectorXd>(values.data(), n);
     Eigen::PartialPivLU<Eigen::MatrixXd> lu(n);
     Eigen::VectorXd x(n);
-    recordHeld(state, [&](auto report) {
+    recordPeak(state, [&] {
         Eigen::PartialPivLU<Eigen::MatrixXd> decomposition(m);
         Eigen::VectorXd solution = decomposition.solve(b);
         benchmark::DoNotOptimize(solution.data());
-        report();
     });
     for (auto _ : state) {
         lu.compute(m);

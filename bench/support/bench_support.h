@@ -32,8 +32,8 @@ benchmark::internal::Benchmark* add(const std::string& workload, const std::stri
 std::mt19937_64 rng();
 
 // Runs `build` once outside the timed loop and stores in the "peak_bytes" counter of `state` the
-// most heap it held at once. Counted is what goes through operator new: the library, the standard
-// containers and the C++ peers; a peer that calls malloc itself is not seen.
+// most heap it held at once: every block the program allocates, through malloc or operator new,
+// by the library or by a peer, counted at its usable size.
 void recordPeak(benchmark::State& state, const std::function<void()>& build);
 
 }  // namespace orvane::bench
