@@ -14,19 +14,21 @@ using orvane::bench::add;
 // 1612.9 mm: 1.6129 m, and 5'-3 1/2" in feet and inches (all three parts of that text).
 constexpr double kMillimetres = 1612.9;
 
-const bool asStringMetre = [] {
-    add("unit_asString_m", "1", "ours", [](benchmark::State& state) {
-        const VLOCN_AbstractRepresentation& rep = *VLOCN_MeterConversion::thisRepresentation();
+// asString of `rep` next to one snprintf("%.4f") of the same length in the display unit
+// (`perMillimetre` display units to the millimetre); the library's text must be `expected`.
+void registerAsString(const char* workload, const VLOCN_AbstractRepresentation& rep,
+                      const char* expected, double perMillimetre) {
+    add(workload, "1", "ours", [&rep, expected](benchmark::State& state) {
         double value = kMillimetres;
         for (auto _ : state) {
             benchmark::DoNotOptimize(value);
             V_STRING text = rep.asString(value);
             benchmark::DoNotOptimize(text);
         }
-        if (rep.asString(kMillimetres) != V_STRING("1.6129")) state.SkipWithError("wrong text");
+        if (rep.asString(kMillimetres) != V_STRING(expected)) state.SkipWithError("wrong text");
     });
-    add("unit_asString_m", "1", "snprintf", [](benchmark::State& state) {
-        double value = kMillimetres * 0.001;
+    add(workload, "1", "snprintf", [perMillimetre](benchmark::State& state) {
+        double value = kMillimetres * perMillimetre;
         char buffer[64];
         for (auto _ : state) {
             benchmark::DoNotOptimize(value);
@@ -35,33 +37,13 @@ const bool asStringMetre = [] {
             benchmark::DoNotOptimize(buffer);
         }
     });
-    return true;
-}();
+}
 
-const bool asStringFeetInch = [] {
-    add("unit_asString_ftin", "1", "ours", [](benchmark::State& state) {
-        const VLOCN_AbstractRepresentation& rep =
-            *VLOCN_FeetInchRepresentation::thisRepresentation();
-        double value = kMillimetres;
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(value);
-            V_STRING text = rep.asString(value);
-            benchmark::DoNotOptimize(text);
-        }
-        if (rep.asString(kMillimetres) != V_STRING("5'-3 1/2\"")) {
-            state.SkipWithError("wrong text");
-        }
-    });
-    add("unit_asString_ftin", "1", "snprintf", [](benchmark::State& state) {
-        double value = kMillimetres * 0.03937007874015748;
-        char buffer[64];
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(value);
-            const int n = std::snprintf(buffer, sizeof buffer, "%.4f", value);
-            benchmark::DoNotOptimize(n);
-            benchmark::DoNotOptimize(buffer);
-        }
-    });
+const bool asString = [] {
+    registerAsString("unit_asString_m", *VLOCN_MeterConversion::thisRepresentation(), "1.6129",
+                     0.001);
+    registerAsString("unit_asString_ftin", *VLOCN_FeetInchRepresentation::thisRepresentation(),
+                     "5'-3 1/2\"", 0.03937007874015748);
     return true;
 }();
 
