@@ -696,7 +696,7 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
             low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
             width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
         }
-        for (; i + 16 <= length; i += 16) {
+        for (; i < length && length - i >= 16; i += 16) {  // no wrap-around near 4 GiB
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
             __m128i in = _mm_setzero_si128();
             for (unsigned int r = 0; r < m_ranges; ++r) {
