@@ -4,35 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <initializer_list>
-#include <limits>
 #include <random>
 #include <vector>
 
 #include "support/dump_capture.h"
+#include "support/math_checks.h"
 
 namespace {
 
 using F = VMATH_PolyFunctions;
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 std::vector<VMATH_Complex> toComplex(std::initializer_list<double> real) {
     std::vector<VMATH_Complex> out;
     for (double v : real)
         out.push_back(VMATH_Complex{v, 0.0});
     return out;
-}
-
-void expectValues(const double* actual, std::initializer_list<double> expected, double tol) {
-    int i = 0;
-    for (double e : expected) {
-        EXPECT_NEAR(actual[i], e, tol) << "value " << i;
-        ++i;
-    }
 }
 
 // Runs work, which may end in VMATH_WrongNumber (NaN reaching sign()) but in nothing else.
@@ -97,12 +84,6 @@ long referenceLaguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double ep
     return -1;
 }
 
-std::uint64_t bitsOf(double v) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
 }  // namespace
 
 TEST(VMATH_PolyFunctions, SolvesLinearQuadraticAndCubicEquations) {
@@ -131,7 +112,7 @@ TEST(VMATH_PolyFunctions, SolvesLinearQuadraticAndCubicEquations) {
     }
 }
 
-TEST(VMATH_PolyFunctions, CubicMinMaxLooksAtEndsAndCriticalPoints) {
+TEST(VMATH_PolyFunctions, CubicAndQuarticMinMaxLookAtEndsAndCriticalPoints) {
     const VMATH_CubicPolynom f(1, 0, -3, 0);  // x³ − 3x
     Extremes e;
     F::calcCubicMinMax(f, -3, 3, e.lo, e.hi, e.xLo, e.xHi);
@@ -149,11 +130,8 @@ TEST(VMATH_PolyFunctions, CubicMinMaxLooksAtEndsAndCriticalPoints) {
     // A constant: the derivative solver returns −1 and only the ends count.
     F::calcCubicMinMax(VMATH_CubicPolynom(0, 0, 0, 4), -1, 1, e.lo, e.hi, e.xLo, e.xHi);
     e.expect(4, -1, 4, 1);
-}
 
-TEST(VMATH_PolyFunctions, QuarticMinMaxAndItsCubicFallback) {
     const VMATH_Polynom<4> p{{0, 0, -2, 0, 1}};  // x⁴ − 2x²
-    Extremes e;
     F::calcPolyMinMax(p, -2, 2, e.lo, e.hi, e.xLo, e.xHi);
     e.expect(-1, -1, 8, 2);  // the first of the two equal minima, ascending
     F::calcPolyMinMax(p, -0.5, 0.5, e.lo, e.hi);
@@ -211,7 +189,7 @@ TEST(VMATH_PolyFunctions, LaguerTakesTheFixedStepsBitForBit) {
     }
 }
 
-TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPart) {
+TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPartRefusesAndFails) {
     VMATH_Complex z[9];
     ASSERT_EQ(F::polyRoots(toComplex({1, 0, 1}).data(), 2, z, true), 0);
     // Equal real parts keep the order they were found in: −i (found last) comes first.
@@ -248,13 +226,10 @@ TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPart) {
         EXPECT_NEAR(Cabs(z[i]), 1.0, 1e-9);
         EXPECT_TRUE(i == 0 || z[i - 1].re <= z[i].re);
     }
-}
 
-TEST(VMATH_PolyFunctions, ComplexPolyRootsRefusesAndFails) {
-    std::vector<VMATH_Complex> a(11, VMATH_Complex{1, 0});
-    VMATH_Complex z[10];
-    EXPECT_EQ(F::polyRoots(a.data(), 10, z, true), -1);  // degree above 9
-    EXPECT_EQ(F::polyRoots(a.data(), 0, z, true), 0);    // a constant: nothing to find
+    const std::vector<VMATH_Complex> ones(11, VMATH_Complex{1, 0});
+    EXPECT_EQ(F::polyRoots(ones.data(), 10, z, true), -1);  // degree above 9
+    EXPECT_EQ(F::polyRoots(ones.data(), 0, z, true), 0);    // a constant: nothing to find
 
     // 0·x² + x + 1: −1 is found, then the remaining constant has no root; −1 stays.
     z[0] = VMATH_Complex{9, 9};
@@ -263,7 +238,7 @@ TEST(VMATH_PolyFunctions, ComplexPolyRootsRefusesAndFails) {
     EXPECT_NEAR(z[1].re, -1.0, 1e-12);
 }
 
-TEST(VMATH_PolyFunctions, IntervalPolyRootsFindsRealRootsInside) {
+TEST(VMATH_PolyFunctions, IntervalPolyRootsFindsRealRootsInsideAndMergesNearDuplicates) {
     const double a[4] = {0, -1, 0, 1};  // x³ − x
     double r[3];
     for (bool polish : {true, false}) {
@@ -290,10 +265,7 @@ TEST(VMATH_PolyFunctions, IntervalPolyRootsFindsRealRootsInside) {
     const double big[11] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     EXPECT_EQ(F::polyRoots(big, 10, r, 0, 1, true), -1);
     EXPECT_EQ(F::polyRoots(big, 0, r, -1, 1, true), 0);
-}
 
-TEST(VMATH_PolyFunctions, IntervalPolyRootsMergesNearDuplicates) {
-    double r[2];
     const double close[3] = {1.000001, -2.000001, 1};  // roots 1 and 1.000001
     ASSERT_EQ(F::polyRoots(close, 2, r, 0, 1.5, true), 1);
     EXPECT_NEAR(r[0], 1.0000005, 6e-7);  // anywhere the value is below relTol
@@ -332,28 +304,32 @@ TEST(VMATH_PolyFunctions, NewtonSearchSucceedsFailsAndDetectsOscillation) {
     EXPECT_NEAR(root, 2.0, 1e-12);
 }
 
-TEST(VMATH_PolyFunctions, QuarticPolyRootsReportsCrossingsOnly) {
-    double r[4];
-    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{4, 0, -5, 0, 1}}, r), 4);
-    expectValues(r, {-2, -1, 1, 2}, 1e-9);
-    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-4, 0, 5, 0, -1}}, r), 4);  // opening downwards
-    expectValues(r, {-2, -1, 1, 2}, 1e-9);
-    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{1, 0, 0, 0, 1}}, r), 0);   // x⁴ + 1
-    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{1, 0, -2, 0, 1}}, r), 0);  // (x² − 1)²
-    // (x − 1)²(x + 2)(x − 3): the double root 1 only touches zero.
-    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-6, 11, -3, -3, 1}}, r), 2);
-    expectValues(r, {-2, 3}, 1e-9);
-}
-
-TEST(VMATH_PolyFunctions, QuarticPolyRootsFallsBackAndFails) {
-    double r[4];
-    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{-6, 11, -6, 1, 5e-10}}, r), 3);  // the cubic
-    expectValues(r, {1, 2, 3}, 1e-12);
-    ASSERT_EQ(F::polyRoots(VMATH_Polynom<4>{{2, -3, 1}}, r), 2);  // the unsorted quadratic
-    expectValues(r, {2, 1}, 0);
-    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{}, r), -1);  // the zero polynomial
-    // x⁴ − 3e12: near ±1316 the value cannot get within the Newton tolerance 1e-10.
-    EXPECT_EQ(F::polyRoots(VMATH_Polynom<4>{{-3e12, 0, 0, 0, 1}}, r), -1);
+TEST(VMATH_PolyFunctions, QuarticPolyRootsReportsCrossingsOnlyFallsBackAndFails) {
+    const struct {
+        VMATH_Polynom<4> p;
+        long count;
+        std::vector<double> roots;
+        double tol;
+    } cases[] = {
+        {{{4, 0, -5, 0, 1}}, 4, {-2, -1, 1, 2}, 1e-9},
+        {{{-4, 0, 5, 0, -1}}, 4, {-2, -1, 1, 2}, 1e-9},  // opening downwards
+        {{{1, 0, 0, 0, 1}}, 0, {}, 0},                   // x⁴ + 1
+        {{{1, 0, -2, 0, 1}}, 0, {}, 0},                  // (x² − 1)²
+        {{{-6, 11, -3, -3, 1}}, 2, {-2, 3}, 1e-9},  // (x − 1)²(x + 2)(x − 3): 1 only touches
+        {{{-6, 11, -6, 1, 5e-10}}, 3, {1, 2, 3}, 1e-12},  // the cubic
+        {{{2, -3, 1}}, 2, {2, 1}, 0},                     // the unsorted quadratic
+        {{}, -1, {}, 0},                                  // the zero polynomial
+        // x⁴ − 3e12: near ±1316 the value cannot get within the Newton tolerance 1e-10.
+        {{{-3e12, 0, 0, 0, 1}}, -1, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.p[0] << " " << c.p[1] << " " << c.p[2] << " " << c.p[3] << " " << c.p[4]);
+        double r[4];
+        ASSERT_EQ(F::polyRoots(c.p, r), c.count);
+        for (std::size_t i = 0; i < c.roots.size(); ++i)
+            EXPECT_NEAR(r[i], c.roots[i], c.tol) << "root " << i;
+    }
 }
 
 TEST(VMATH_PolyFunctions, MultipliesCoefficientArrays) {
