@@ -22,7 +22,7 @@ public:
 
 }  // namespace
 
-TEST(VMATH_SimpleRange, ConstructionOrdersOnlyBeyondTheTolerance) {
+TEST(VMATH_SimpleRange, ConstructionAndSettersOrderOnlyBeyondTheTolerance) {
     expectRange(VMATH_SimpleRange(), DBL_MAX, -DBL_MAX, 0);
     expectRange(VMATH_SimpleRange(0.25), DBL_MAX, -DBL_MAX, 0.25);
     EXPECT_LT(VMATH_SimpleRange().getRange(), 0.0);
@@ -46,10 +46,8 @@ TEST(VMATH_SimpleRange, ConstructionOrdersOnlyBeyondTheTolerance) {
     const RawRange raw(9, -9);
     EXPECT_EQ(raw.getMin(), 9.0);
     EXPECT_EQ(raw.getMax(), -9.0);
-}
 
-TEST(VMATH_SimpleRange, SettersRefuseBordersWithinTheTolerance) {
-    VMATH_SimpleRange r(0, 10, 0.5);
+    r = VMATH_SimpleRange(0, 10, 0.5);
     r.setMax(0.4);
     r.setMax(0.5);  // 0.5 - 0.5 > 0 is false
     expectRange(r, 0, 10, 0.5);
