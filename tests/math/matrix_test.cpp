@@ -281,10 +281,11 @@ TEST(VMATH_Matrix, InverseAndGaussjKeepTheFixedLoopOrdersBitForBit) {
             w[i].push_back(static_cast<double>(i) - 2.5);
         }
         Rows a(w);
+        const std::vector<Values> original = w;
         const Values expected = referenceGaussj(n, w);
         Values copied(static_cast<std::size_t>(n)), inPlace(copied.size());
         ASSERT_EQ(VMATH_Matrix::gaussj(a.get(), copied.data(), n, true), 0);
-        EXPECT_EQ(a.rows[0][0], values[0]);  // the copy was worked on
+        EXPECT_EQ(a.rows, original);  // the copy was worked on
         for (long i = 0; i < n; ++i) {
             double lhs = 0;
             for (long j = 0; j < n; ++j)
@@ -345,18 +346,11 @@ TEST(VMATH_Matrix, CreateAndDestroyArrayOfRows) {
 }
 
 TEST(VMATH_Matrix, GaussjSolvesWithPivotingAndReportsASingularSystemAndMisuse) {
-    Rows a({{0, 1, 2}, {1, 0, 3}});
-    double x[2] = {0, 0};
-    EXPECT_EQ(VMATH_Matrix::gaussj(a.get(), x, 2, true), 0);
-    EXPECT_EQ(x[0], 3.0);
-    EXPECT_EQ(x[1], 2.0);
-    EXPECT_EQ(a.rows, (std::vector<Values>{{0, 1, 2}, {1, 0, 3}}));  // the copy was worked on
-
     // In place, the reduced matrix stays, with the multiplier below the diagonal.
     Rows b({{1, 1, 3}, {2, 1, 4}});
+    double x[2] = {0, 0};
     EXPECT_EQ(VMATH_Matrix::gaussj(b.get(), x, 2, false), 0);
-    EXPECT_DOUBLE_EQ(x[0], 1.0);
-    EXPECT_DOUBLE_EQ(x[1], 2.0);
+    expectValues(x, {1, 2}, 1e-15);
     EXPECT_EQ(b.rows, (std::vector<Values>{{2, 1, 4}, {0.5, 0.5, 1}}));
 
     Rows singular({{1, 2, 3}, {2, 4, 6}});

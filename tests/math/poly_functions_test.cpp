@@ -144,20 +144,11 @@ TEST(VMATH_PolyFunctions, CubicAndQuarticMinMaxLookAtEndsAndCriticalPoints) {
     }
 }
 
-TEST(VMATH_PolyFunctions, LaguerImprovesOneEstimate) {
-    const std::vector<VMATH_Complex> square = toComplex({1, 0, 1});  // x² + 1
-    VMATH_Complex x{0, 0};
-    EXPECT_EQ(F::laguer(square.data(), 2, x, 1e-8, false), 0);
-    EXPECT_NEAR(x.re, 0.0, 1e-12);
-    EXPECT_NEAR(x.im, 1.0, 1e-12);
-
+// The roots that laguer finds are checked through polyRoots below; here what the comparison
+// with the written-out steps leaves out.
+TEST(VMATH_PolyFunctions, LaguerRefusesADegreeBelowOneAndEndsOnNaN) {
     const std::vector<VMATH_Complex> cubic = toComplex({-6, 11, -6, 1});
-    x = VMATH_Complex{2.9, 0};
-    EXPECT_EQ(F::laguer(cubic.data(), 3, x, 1e-10, true), 0);
-    EXPECT_NEAR(x.re, 3.0, 1e-12);
-    EXPECT_EQ(x.im, 0.0);
-
-    x = VMATH_Complex{0.5, 0.5};
+    VMATH_Complex x{0.5, 0.5};
     EXPECT_EQ(F::laguer(cubic.data(), 0, x, 1e-8, false), -1);  // no degree to work with
     EXPECT_EQ(x.re, 0.5);
     EXPECT_EQ(x.im, 0.5);

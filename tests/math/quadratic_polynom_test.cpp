@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
 
@@ -41,20 +39,15 @@ TEST(VMATH_QuadraticPolynom, EvaluatesAndComputesCoefficientWiseWithAnAscendingQ
     expectCoefficients(r, 7, 11, 13);
 }
 
+// The cases of the solver itself are checked with rSolveQE; here that findRoots passes them on.
 TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
     double x[2] = {99, 99};
     EXPECT_EQ(VMATH_QuadraticPolynom(1, -3, 2).findRoots(x), 2);
-    EXPECT_EQ(x[0], 2.0);  // larger magnitude first, not sorted
-    EXPECT_EQ(x[1], 1.0);
-    EXPECT_EQ(VMATH_QuadraticPolynom(1, 2, 1).findRoots(x), 1);
-    EXPECT_EQ(x[0], -1.0);
-    EXPECT_EQ(VMATH_QuadraticPolynom(1, 0, 4).findRoots(x), 0);
+    expectValues(x, {2, 1}, 0);  // larger magnitude first, not sorted
     EXPECT_EQ(VMATH_QuadraticPolynom(0, 0, 0).findRoots(x), -1);
     // rSolveQE's zero is 1e-15, not relTol: a leading 5e-10 still makes a quadratic.
     EXPECT_EQ(VMATH_QuadraticPolynom(5e-10, 1, -1).findRoots(x), 2);
 
     DumpCapture dump;
     EXPECT_THROW(VMATH_QuadraticPolynom(1, kNaN, 1).findRoots(x), VMATH_WrongNumber);
-    EXPECT_EQ(VMATH_QuadraticPolynom(kNaN, 1, 1).findRoots(x), 2);
-    EXPECT_TRUE(std::isnan(x[0]));
 }
