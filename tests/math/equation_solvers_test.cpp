@@ -14,35 +14,8 @@
 
 namespace {
 
+// What an output holds when the solver did not write it.
 constexpr double kUnset = 12345.0;
-
-// rSolveQE gives `count` and exactly the roots listed, in that order; outputs past the count
-// stay unwritten.
-void expectQE(double a, double b, double c, long count, std::vector<double> roots = {}) {
-    double x[2] = {kUnset, kUnset};
-    EXPECT_EQ(rSolveQE(a, b, c, &x[0], &x[1]), count) << a << " " << b << " " << c;
-    roots.resize(2, kUnset);
-    EXPECT_EQ(x[0], roots[0]);
-    EXPECT_EQ(x[1], roots[1]);
-}
-
-// cSolveQE gives `count` and the two outputs (re, im) as listed.
-void expectCQE(double a, double b, double c, long count, std::vector<double> z) {
-    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
-    EXPECT_EQ(cSolveQE(a, b, c, &x1, &x2), count) << a << " " << b << " " << c;
-    EXPECT_EQ(x1.x, z[0]);
-    EXPECT_EQ(x1.y, z[1]);
-    EXPECT_EQ(x2.x, z[2]);
-    EXPECT_EQ(x2.y, z[3]);
-}
-
-// rSolveCE gives `count` and the roots as listed, to rounding.
-void expectCE(double a, double b, double c, double d, long count, std::vector<double> roots) {
-    double x[3] = {kUnset, kUnset, kUnset};
-    EXPECT_EQ(rSolveCE(a, b, c, d, &x[0], &x[1], &x[2]), count);
-    for (std::size_t i = 0; i < roots.size(); ++i)
-        EXPECT_NEAR(x[i], roots[i], 1e-9) << i;
-}
 
 }  // namespace
 
@@ -59,8 +32,15 @@ TEST(rSolveQE, FollowsTheCaseAnalysisAndThrowsThroughSignOnNaN) {
                  {1, 0, -4, 2, {2, -2}},      {1, 0, 4, 0, {}},      {1, -3, 2, 2, {2, 1}},
                  {1, 3, 2, 2, {-2, -1}},      {1, 2, 1, 1, {-1}},    {1, 1, 1, 0, {}},
                  {1, -1e8, 1, 2, {1e8, 1e-8}}};
-    for (const auto& c : cases)
-        expectQE(c.a, c.b, c.c, c.count, c.roots);
+    for (const auto& c : cases) {  // exactly the roots listed; outputs past the count unwritten
+        double x[2] = {kUnset, kUnset};
+        EXPECT_EQ(rSolveQE(c.a, c.b, c.c, &x[0], &x[1]), c.count)
+            << c.a << " " << c.b << " " << c.c;
+        std::vector<double> roots = c.roots;
+        roots.resize(2, kUnset);
+        EXPECT_EQ(x[0], roots[0]);
+        EXPECT_EQ(x[1], roots[1]);
+    }
 
     DumpCapture dump;
     double x1 = 0, x2 = 0;
@@ -81,8 +61,11 @@ TEST(cSolveQE, UsesTheTextbookFormulaAndClearsBothOutputs) {
                  {-1, 3, -2, 2, {1, 0, 2, 0}}, {2, 6, 0, 2, {0, 0, -3, 0}},
                  {0, 2, -4, 1, {2, 0, 0, 0}},  {0, 0, 3, 0, {0, 0, 0, 0}},
                  {0, 0, 0, -1, {0, 0, 0, 0}},  {kNaN, 2, -4, 1, {2, 0, 0, 0}}};
-    for (const auto& c : cases)
-        expectCQE(c.a, c.b, c.c, c.count, c.z);
+    for (const auto& c : cases) {  // both outputs (re, im) as listed
+        _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
+        EXPECT_EQ(cSolveQE(c.a, c.b, c.c, &x1, &x2), c.count) << c.a << " " << c.b << " " << c.c;
+        EXPECT_EQ((std::vector<double>{x1.x, x1.y, x2.x, x2.y}), c.z);
+    }
     _complex x1, x2;
     EXPECT_EQ(cSolveQE(1, kNaN, 1, &x1, &x2), 2);  // no throw
     EXPECT_TRUE(std::isnan(x1.x));
@@ -104,8 +87,12 @@ TEST(rSolveCE, FollowsCardanosCasesAndSolvesTheQuadraticForAZeroLeadingCoefficie
                  {1, 0, -3, 2, 2, {-2, 1}},
                  {-2, 0, 6, -4, 2, {-2, 1}},
                  {1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1}}};
-    for (const auto& c : cases)
-        expectCE(c.a, c.b, c.c, c.d, c.count, c.roots);
+    for (const auto& c : cases) {  // the roots as listed, to rounding
+        double x[3] = {kUnset, kUnset, kUnset};
+        EXPECT_EQ(rSolveCE(c.a, c.b, c.c, c.d, &x[0], &x[1], &x[2]), c.count) << c.a;
+        for (std::size_t i = 0; i < c.roots.size(); ++i)
+            EXPECT_NEAR(x[i], c.roots[i], 1e-9) << c.a << " " << c.b << " root " << i;
+    }
 
     double x[3] = {kUnset, kUnset, kUnset};
     EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x[0], &x[1], &x[2]), 2);
