@@ -64,7 +64,7 @@ TEST(VMATH_SimpleRange, ConstructionAndSettersOrderOnlyBeyondTheTolerance) {
     expectRange(s, 9.4, 10, 0.5);
 }
 
-TEST(VMATH_SimpleRange, ContainmentAndOverlapUseThisRangesTolerance) {
+TEST(VMATH_SimpleRange, ContainmentOverlapUnionAndIntersectionUseThisRangesTolerance) {
     using R = VMATH_SimpleRange;
     const R r(0, 10, 0.5);
     const struct {
@@ -91,10 +91,7 @@ TEST(VMATH_SimpleRange, ContainmentAndOverlapUseThisRangesTolerance) {
     EXPECT_TRUE(r.overlaps(R(-5, -0.5, 0)));
     EXPECT_FALSE(r.overlaps(R(-5, -0.6, 0)));
     EXPECT_FALSE(r.overlaps(R()));
-}
 
-TEST(VMATH_SimpleRange, UnionAndIntersectionTakeBordersBeyondTheToleranceOrGiveTheEmptyRange) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.3, 10.4, 0)), 0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.6, 10.6, 0)), -0.6, 10.6, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(20, 30, 0)), 0, 30, 0.5);  // no overlap test
