@@ -6,9 +6,10 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <random>
 #include <vector>
+
+#include "support/math_checks.h"
 
 namespace {
 
@@ -74,17 +75,11 @@ TEST(VMATH_Complex, CabsAndCdivScaleAndCabsIgnoresTinyComponents) {
 // infinities, NaN), and random pairs whose moduli are close.
 TEST(VMATH_Complex, ModulusShortcutsAnswerAsTheModuliDo) {
     namespace kernels = orvane::complex_kernels;
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double values[] = {0.0,          -0.0,
-                             5e-324,       1e-300,
-                             9.999999e-10, 1e-9,
-                             1.0000001e-9, 1.4142e-9,
-                             1.0,          -1.4142135623730951,
-                             1.4143,       1.41421357,
-                             DBL_MAX,      -DBL_MAX / 1.4142,
-                             inf,          -inf,
-                             nan};
+    const double big = DBL_MAX / 1.4142;
+    const double values[] = {0.0,    -0.0,         5e-324,    1e-300, 9.999999e-10,
+                             1e-9,   1.0000001e-9, 1.4142e-9, 1.0,    -1.4142135623730951,
+                             1.4143, 1.41421357,   DBL_MAX,   -big,   kInf,
+                             -kInf,  kNaN};
     std::vector<VMATH_Complex> all;
     for (double re : values)
         for (double im : values)

@@ -66,19 +66,15 @@ TEST(VMATH_Interval, ContainmentByLongTypeUsesThePointToleranceAndByEnumerationR
         EXPECT_EQ(i.isInside(c.x, c.type), c.inside) << c.x << " type " << c.type;
 
     using I = VMATH_Interval;
+    const auto unknown = static_cast<I::VMATH_eIntervalType>(4);
     const struct {
         double x;
         I::VMATH_eIntervalType type;
         bool inside;
-    } byEnumeration[] = {{1.0, I::eClosed, true},
-                         {1.0 + 5e-10, I::eClosed, true},
-                         {1.0 + 2e-9, I::eClosed, false},
-                         {1.0, I::eOpenMax, false},
-                         {1.0, I::eOpenMin, true},
-                         {0.0, I::eOpenMin, false},
-                         {0.0, I::eOpen, false},
-                         {0.5, I::eOpen, true},
-                         {0.5, static_cast<I::VMATH_eIntervalType>(4), false}};
+    } byEnumeration[] = {
+        {1.0, I::eClosed, true},   {1.0 + 5e-10, I::eClosed, true}, {1.0 + 2e-9, I::eClosed, false},
+        {1.0, I::eOpenMax, false}, {1.0, I::eOpenMin, true},        {0.0, I::eOpenMin, false},
+        {0.0, I::eOpen, false},    {0.5, I::eOpen, true},           {0.5, unknown, false}};
     for (const auto& c : byEnumeration)
         EXPECT_EQ(i.isInside(c.x, c.type), c.inside) << c.x << " type " << c.type;
 }

@@ -67,15 +67,15 @@ TEST(VMATH_SimpleRange, ConstructionAndSettersOrderOnlyBeyondTheTolerance) {
 TEST(VMATH_SimpleRange, ContainmentOverlapUnionAndIntersectionUseThisRangesTolerance) {
     using R = VMATH_SimpleRange;
     const R r(0, 10, 0.5);
+    const auto unknown = static_cast<R::eRangeType>(4);
     const struct {
         double x;
         R::eRangeType type;
         bool inside;
-    } values[] = {{10.5, R::eClosed, true},   {10.6, R::eClosed, false},
-                  {0.5, R::eOpenMin, false},  {0.6, R::eOpenMin, true},
-                  {10.0, R::eOpenMax, false}, {9.5, R::eOpenMax, false},
-                  {9.4, R::eOpen, true},      {0.5, R::eOpen, false},
-                  {kNaN, R::eClosed, false},  {5.0, static_cast<R::eRangeType>(4), false}};
+    } values[] = {{10.5, R::eClosed, true}, {10.6, R::eClosed, false},  {0.5, R::eOpenMin, false},
+                  {0.6, R::eOpenMin, true}, {10.0, R::eOpenMax, false}, {9.5, R::eOpenMax, false},
+                  {9.4, R::eOpen, true},    {0.5, R::eOpen, false},     {kNaN, R::eClosed, false},
+                  {5.0, unknown, false}};
     for (const auto& v : values)
         EXPECT_EQ(r.isInside(v.x, v.type), v.inside) << v.x << " type " << v.type;
     EXPECT_FALSE(R().isInside(0.0, R::eClosed));
