@@ -230,49 +230,49 @@ TEST(VMATH_PolyFunctions, ComplexPolyRootsSortsByRealPartRefusesAndFails) {
 }
 
 TEST(VMATH_PolyFunctions, IntervalPolyRootsFindsRealRootsInsideAndMergesNearDuplicates) {
-    const double a[4] = {0, -1, 0, 1};  // x³ − x
-    double r[3];
-    for (bool polish : {true, false}) {
-        ASSERT_EQ(F::polyRoots(a, 3, r, -0.5, 2, polish), 2);
-        expectValues(r, {0, 1}, 1e-12);
+    const std::vector<double> odd{0, -1, 0, 1}, pair{1.25, -2, 1}, apart{1.0005, -2.0005, 1};
+    const struct {
+        std::vector<double> a;
+        double from, to;
+        bool polish;
+        long count;
+        std::vector<double> roots;
+        double tol;
+    } cases[] = {
+        // x³ − x, polished or not, with bounds in either order, and relTol outside still counts.
+        {odd, -0.5, 2, true, 2, {0, 1}, 1e-12},
+        {odd, -0.5, 2, false, 2, {0, 1}, 1e-12},
+        {odd, 2, -0.5, true, 2, {0, 1}, 1e-12},
+        {odd, 2, 3, true, 0, {}, 0},
+        {odd, -5, 5, true, 3, {-1, 0, 1}, 1e-12},
+        {odd, 1 + 5e-10, 4, true, 1, {1}, 1e-12},
+        // A non-finite bound: only the split-off root 0 can be found.
+        {odd, -kInf, kInf, true, 1, {0}, 0},
+        {odd, kNaN, 1, true, 0, {}, 0},
+        // 1 ± 0.5i: a candidate (|re| ≥ |im|) but no real root, polished or not.
+        {pair, 0, 2, true, 0, {}, 0},
+        {pair, 0, 2, false, 0, {}, 0},
+        // 0·x² + x + 1: −1 is found, then the search on the constant fails and stops.
+        {{1, 1, 0}, -5, 5, true, 1, {-1}, 1e-12},
+        {std::vector<double>(11, 1.0), 0, 1, true, -1, {}, 0},  // degree 10
+        {{1}, -1, 1, true, 0, {}, 0},                           // a constant
+        // Roots 1 and 1.000001 merge anywhere the value is below relTol. Roots 1 and 1.0005 are
+        // apart on a narrow interval (1e-5 times the width 2), merged on a wide one (times 100).
+        {{1.000001, -2.000001, 1}, 0, 1.5, true, 1, {1.0000005}, 6e-7},
+        {apart, 0, 2, true, 2, {1, 1.0005}, 1e-9},
+        {apart, -50, 50, true, 1, {1}, 1e-9},
+        // x²: the zero root is split off and found again by the search; one value remains.
+        {{0, 0, 1}, -1, 1, true, 1, {0}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "a[0] " << c.a[0] << ", degree " << c.a.size() - 1 << " on " << c.from
+                     << " .. " << c.to << (c.polish ? " polished" : ""));
+        double r[10];
+        ASSERT_EQ(F::polyRoots(c.a.data(), c.a.size() - 1, r, c.from, c.to, c.polish), c.count);
+        for (std::size_t i = 0; i < c.roots.size(); ++i)
+            EXPECT_NEAR(r[i], c.roots[i], c.tol) << "root " << i;
     }
-    EXPECT_EQ(F::polyRoots(a, 3, r, 2, 3, true), 0);
-    ASSERT_EQ(F::polyRoots(a, 3, r, 2, -0.5, true), 2);  // bounds in either order
-    ASSERT_EQ(F::polyRoots(a, 3, r, -5, 5, true), 3);
-    expectValues(r, {-1, 0, 1}, 1e-12);
-    ASSERT_EQ(F::polyRoots(a, 3, r, 1 + 5e-10, 4, true), 1);  // relTol outside still counts
-    EXPECT_EQ(F::polyRoots(a, 3, r, -kInf, kInf, true), 1);   // only the split-off root 0
-    EXPECT_EQ(r[0], 0.0);
-
-    // 1 ± 0.5i: a candidate (|re| ≥ |im|) but no real root, polished or not.
-    const double pair[3] = {1.25, -2, 1};
-    EXPECT_EQ(F::polyRoots(pair, 2, r, 0, 2, true), 0);
-    EXPECT_EQ(F::polyRoots(pair, 2, r, 0, 2, false), 0);
-    // 0·x² + x + 1: −1 is found, then the search on the constant fails and stops.
-    const double lead0[3] = {1, 1, 0};
-    ASSERT_EQ(F::polyRoots(lead0, 2, r, -5, 5, true), 1);
-    EXPECT_NEAR(r[0], -1.0, 1e-12);
-
-    const double big[11] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    EXPECT_EQ(F::polyRoots(big, 10, r, 0, 1, true), -1);
-    EXPECT_EQ(F::polyRoots(big, 0, r, -1, 1, true), 0);
-
-    const double close[3] = {1.000001, -2.000001, 1};  // roots 1 and 1.000001
-    ASSERT_EQ(F::polyRoots(close, 2, r, 0, 1.5, true), 1);
-    EXPECT_NEAR(r[0], 1.0000005, 6e-7);  // anywhere the value is below relTol
-
-    // Roots 1 and 1.0005: apart on a narrow interval (tolerance 1e-5 times the width 2), merged
-    // on a wide one (1e-5 times 100).
-    const double apart[3] = {1.0005, -2.0005, 1};
-    ASSERT_EQ(F::polyRoots(apart, 2, r, 0, 2, true), 2);
-    expectValues(r, {1, 1.0005}, 1e-9);
-    ASSERT_EQ(F::polyRoots(apart, 2, r, -50, 50, true), 1);
-    EXPECT_NEAR(r[0], 1.0, 1e-9);
-
-    // x²: the zero root is split off and found again by the search; one value remains.
-    const double square[3] = {0, 0, 1};
-    ASSERT_EQ(F::polyRoots(square, 2, r, -1, 1, true), 1);
-    EXPECT_EQ(r[0], 0.0);
 }
 
 TEST(VMATH_PolyFunctions, NewtonSearchSucceedsFailsAndDetectsOscillation) {
@@ -361,7 +361,4 @@ TEST(VMATH_PolyFunctions, EveryRoutineStopsOnNonFiniteCoefficients) {
             });
         }
     }
-    double r[3];
-    const double odd[4] = {0, -1, 0, 1};
-    EXPECT_EQ(F::polyRoots(odd, 3, r, kNaN, 1, true), 0);
 }
