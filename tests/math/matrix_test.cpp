@@ -218,8 +218,11 @@ TEST(VMATH_Matrix, ProductAccumulatesInIncreasingInnerIndex) {
     EXPECT_EQ(elementsOf(p), (Values{1, 2, 3, 6, 4, 5, 6, 15}));
     EXPECT_EQ(codeOf([&] { (void)(a * a); }), 2);
 
-    // (1e16 + 1) - 1e16 in this order is 0; another order would give 1 or 2.
-    EXPECT_EQ((make(1, 3, {1e16, 1, -1e16}) * make(3, 1, {1, 1, 1})).At(0, 0), 0.0);
+    // (1e16 + 1) − 1e16 and (1 + 1e16) − 1e16 are 0 in increasing k (1e16 + 1 rounds to 1e16);
+    // summing from the last term, or the first and last terms first, gives 1 in one row.
+    const VMATH_Matrix rounding =
+        make(2, 3, {1e16, 1, -1e16, 1, 1e16, -1e16}) * make(3, 1, {1, 1, 1});
+    EXPECT_EQ(elementsOf(rounding), (Values{0, 0}));
     // The first term starts the sum: -0 stays -0.
     EXPECT_TRUE(std::signbit((make(1, 1, {-0.0}) * make(1, 1, {1})).At(0, 0)));
 
