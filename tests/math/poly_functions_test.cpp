@@ -157,17 +157,27 @@ TEST(VMATH_PolyFunctions, LaguerRefusesADegreeBelowOneAndEndsOnNaN) {
 }
 
 // Random complex polynomials of every degree, from 0 and from an estimate near a root, polished
-// or not: laguer must take exactly the steps written out above.
+// or not: laguer must take exactly the steps written out above. Fixed ones among them: x³ − 8,
+// where p′ = p″ = 0 at 0, and two whose step stops shrinking at the sixth iteration (which must
+// not end the search yet) and at the seventh (which must); random ones rarely get that far.
 TEST(VMATH_PolyFunctions, LaguerTakesTheFixedStepsBitForBit) {
     std::mt19937_64 gen(17);
     std::uniform_real_distribution<double> value(-2.0, 2.0);
-    const std::vector<VMATH_Complex> cube = toComplex({-8, 0, 0, 1});  // p′ = p″ = 0 at 0
+    const std::vector<VMATH_Complex> cube = toComplex({-8, 0, 0, 1});
+    const std::vector<VMATH_Complex> slow =
+        toComplex({-3173610.9922723039, -7383372.8379377583, -5181158.0063144155,
+                   6778386.7007287927, 6471170.9267739886});
+    const std::vector<VMATH_Complex> slower = toComplex(
+        {-3525.2699654278194, 783.52713762891176, 12102.355605795032, -2903.7785871342053,
+         -8443.4758985666303, -12581.610172731549, 10958.548838667224, -13048.447540724028});
     for (int trial = 0; trial < 200; ++trial) {
-        const long m = trial == 0 ? 3 : 1 + trial % 9;
-        std::vector<VMATH_Complex> a(static_cast<std::size_t>(m + 1));
+        std::vector<VMATH_Complex> a(static_cast<std::size_t>(trial == 0 ? 4 : 2 + trial % 9));
         for (VMATH_Complex& c : a)
             c = VMATH_Complex{value(gen), trial % 3 == 0 ? 0.0 : value(gen)};
         if (trial == 0) a = cube;
+        if (trial == 2) a = slow;
+        if (trial == 4) a = slower;
+        const long m = static_cast<long>(a.size()) - 1;
         const VMATH_Complex start =
             trial % 2 == 0 ? VMATH_Complex{0, 0} : VMATH_Complex{value(gen), value(gen)};
         const bool polish = trial % 4 == 1;
