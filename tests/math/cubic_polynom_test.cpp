@@ -20,21 +20,19 @@ void expectCoefficients(const VMATH_CubicPolynom& f, double a, double b, double 
 
 }  // namespace
 
-TEST(VMATH_CubicPolynom, EvaluatesWithDerivatives) {
-    const VMATH_CubicPolynom f(1, -6, 11, -6);
-    EXPECT_EQ(f(4.0), 6.0);
-    EXPECT_EQ(f.calcValue(2.0), 0.0);
-    EXPECT_EQ(f.firstDerivation(0.0), 11.0);  // 3x² − 12x + 11
-    EXPECT_EQ(f.firstDerivation(2.0), -1.0);
-    EXPECT_EQ(f.calcSecondDer(1.0), -6.0);  // 6x − 12
-    EXPECT_EQ(f.calcSecondDer(3.0), 6.0);
-    const VMATH_QuadraticPolynom df = f.firstDerivation();
+TEST(VMATH_CubicPolynom, EvaluatesAndComputesCoefficientWiseWithProductsWidenedInAscendingOrder) {
+    const VMATH_CubicPolynom e(1, -6, 11, -6);
+    EXPECT_EQ(e(4.0), 6.0);
+    EXPECT_EQ(e.calcValue(2.0), 0.0);
+    EXPECT_EQ(e.firstDerivation(0.0), 11.0);  // 3x² − 12x + 11
+    EXPECT_EQ(e.firstDerivation(2.0), -1.0);
+    EXPECT_EQ(e.calcSecondDer(1.0), -6.0);  // 6x − 12
+    EXPECT_EQ(e.calcSecondDer(3.0), 6.0);
+    const VMATH_QuadraticPolynom df = e.firstDerivation();
     EXPECT_EQ(df.a, 3.0);
     EXPECT_EQ(df.b, -12.0);
     EXPECT_EQ(df.c, 11.0);
-}
 
-TEST(VMATH_CubicPolynom, ArithmeticIsCoefficientWiseAndProductsWidenInAscendingOrder) {
     VMATH_CubicPolynom f(1, 2, 3, 4);
     const VMATH_CubicPolynom g(10, 20, 30, 40);
     expectCoefficients(f + g, 11, 22, 33, 44);

@@ -10,64 +10,38 @@
 #include <vector>
 
 #include "support/dump_capture.h"
+#include "support/math_checks.h"
 
 namespace {
 
+// What an output holds when the solver did not write it.
 constexpr double kUnset = 12345.0;
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
-
-// rSolveQE gives `count` and exactly the roots listed, in that order; outputs past the count
-// stay unwritten.
-void expectQE(double a, double b, double c, long count, std::vector<double> roots = {}) {
-    double x[2] = {kUnset, kUnset};
-    EXPECT_EQ(rSolveQE(a, b, c, &x[0], &x[1]), count) << a << " " << b << " " << c;
-    roots.resize(2, kUnset);
-    EXPECT_EQ(x[0], roots[0]);
-    EXPECT_EQ(x[1], roots[1]);
-}
-
-// cSolveQE gives `count` and the two outputs (re, im) as listed.
-void expectCQE(double a, double b, double c, long count, std::vector<double> z) {
-    _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
-    EXPECT_EQ(cSolveQE(a, b, c, &x1, &x2), count) << a << " " << b << " " << c;
-    EXPECT_EQ(x1.x, z[0]);
-    EXPECT_EQ(x1.y, z[1]);
-    EXPECT_EQ(x2.x, z[2]);
-    EXPECT_EQ(x2.y, z[3]);
-}
-
-// rSolveCE gives `count` and the roots as listed, to rounding.
-void expectCE(double a, double b, double c, double d, long count, std::vector<double> roots) {
-    double x[3] = {kUnset, kUnset, kUnset};
-    EXPECT_EQ(rSolveCE(a, b, c, d, &x[0], &x[1], &x[2]), count);
-    for (std::size_t i = 0; i < roots.size(); ++i)
-        EXPECT_NEAR(x[i], roots[i], 1e-9) << i;
-}
 
 }  // namespace
 
-TEST(rSolveQE, FollowsTheCaseAnalysis) {
-    // Linear and degenerate.
-    expectQE(0, 0, 0, -1);
-    expectQE(0, 0, 5, 0);
-    expectQE(5e-16, 5e-16, 5e-16, -1);  // everything below 1e-15
-    expectQE(0, 2, -4, 1, {2});
-    // c == 0, then b == 0.
-    expectQE(2, 6, 0, 2, {0, -3});
-    expectQE(1, 0, 0, 1, {0});
-    expectQE(1, 0, -4, 2, {2, -2});
-    expectQE(1, 0, 4, 0);
-    // General: the root of larger magnitude first, not sorted.
-    expectQE(1, -3, 2, 2, {2, 1});
-    expectQE(1, 3, 2, 2, {-2, -1});
-    expectQE(1, 2, 1, 1, {-1});
-    expectQE(1, 1, 1, 0);
-    // The stable form keeps the small root accurate where the textbook one cancels.
-    expectQE(1, -1e8, 1, 2, {1e8, 1e-8});
-}
+TEST(rSolveQE, FollowsTheCaseAnalysisAndThrowsThroughSignOnNaN) {
+    // Linear and degenerate (everything below 1e-15); c == 0, then b == 0; the general case gives
+    // the root of larger magnitude first, not sorted, and keeps the small root accurate where the
+    // textbook form cancels.
+    const struct {
+        double a, b, c;
+        long count;
+        std::vector<double> roots;
+    } cases[] = {{0, 0, 0, -1, {}},           {0, 0, 5, 0, {}},      {5e-16, 5e-16, 5e-16, -1, {}},
+                 {0, 2, -4, 1, {2}},          {2, 6, 0, 2, {0, -3}}, {1, 0, 0, 1, {0}},
+                 {1, 0, -4, 2, {2, -2}},      {1, 0, 4, 0, {}},      {1, -3, 2, 2, {2, 1}},
+                 {1, 3, 2, 2, {-2, -1}},      {1, 2, 1, 1, {-1}},    {1, 1, 1, 0, {}},
+                 {1, -1e8, 1, 2, {1e8, 1e-8}}};
+    for (const auto& c : cases) {  // exactly the roots listed; outputs past the count unwritten
+        double x[2] = {kUnset, kUnset};
+        EXPECT_EQ(rSolveQE(c.a, c.b, c.c, &x[0], &x[1]), c.count)
+            << c.a << " " << c.b << " " << c.c;
+        std::vector<double> roots = c.roots;
+        roots.resize(2, kUnset);
+        EXPECT_EQ(x[0], roots[0]);
+        EXPECT_EQ(x[1], roots[1]);
+    }
 
-TEST(rSolveQE, NaNInTheGeneralCaseThrowsThroughSign) {
     DumpCapture dump;
     double x1 = 0, x2 = 0;
     EXPECT_THROW(rSolveQE(1, kNaN, 1, &x1, &x2), VMATH_WrongNumber);
@@ -77,40 +51,52 @@ TEST(rSolveQE, NaNInTheGeneralCaseThrowsThroughSign) {
 }
 
 TEST(cSolveQE, UsesTheTextbookFormulaAndClearsBothOutputs) {
-    expectCQE(1, 0, 1, 2, {0, 1, 0, -1});
-    expectCQE(2, 2, 1, 2, {-0.5, 0.5, -0.5, -0.5});
-    expectCQE(1, 2, 1, 1, {-1, 0, 0, 0});
-    expectCQE(1, -3, 2, 2, {2, 0, 1, 0});  // (s - b)/2a first
-    expectCQE(-1, 3, -2, 2, {1, 0, 2, 0});
-    expectCQE(2, 6, 0, 2, {0, 0, -3, 0});  // no special case for c == 0
-    expectCQE(0, 2, -4, 1, {2, 0, 0, 0});
-    expectCQE(0, 0, 3, 0, {0, 0, 0, 0});
-    expectCQE(0, 0, 0, -1, {0, 0, 0, 0});
-    expectCQE(kNaN, 2, -4, 1, {2, 0, 0, 0});  // a NaN a is not >= eps: the linear case
+    // (s − b)/2a first; no special case for c == 0; a NaN a is not >= eps: the linear case.
+    const struct {
+        double a, b, c;
+        long count;
+        std::vector<double> z;
+    } cases[] = {{1, 0, 1, 2, {0, 1, 0, -1}},  {2, 2, 1, 2, {-0.5, 0.5, -0.5, -0.5}},
+                 {1, 2, 1, 1, {-1, 0, 0, 0}},  {1, -3, 2, 2, {2, 0, 1, 0}},
+                 {-1, 3, -2, 2, {1, 0, 2, 0}}, {2, 6, 0, 2, {0, 0, -3, 0}},
+                 {0, 2, -4, 1, {2, 0, 0, 0}},  {0, 0, 3, 0, {0, 0, 0, 0}},
+                 {0, 0, 0, -1, {0, 0, 0, 0}},  {kNaN, 2, -4, 1, {2, 0, 0, 0}}};
+    for (const auto& c : cases) {  // both outputs (re, im) as listed
+        _complex x1{kUnset, kUnset}, x2{kUnset, kUnset};
+        EXPECT_EQ(cSolveQE(c.a, c.b, c.c, &x1, &x2), c.count) << c.a << " " << c.b << " " << c.c;
+        EXPECT_EQ((std::vector<double>{x1.x, x1.y, x2.x, x2.y}), c.z);
+    }
     _complex x1, x2;
     EXPECT_EQ(cSolveQE(1, kNaN, 1, &x1, &x2), 2);  // no throw
     EXPECT_TRUE(std::isnan(x1.x));
 }
 
-TEST(rSolveCE, FollowsCardanosCasesInTheirRootOrder) {
-    expectCE(1, -6, 11, -6, 3, {3, 2, 1});
-    // 2x³ - 2x: phi = pi/6, so the roots come as t·cos(pi/6), -t·cos(pi/2), -t·cos(-pi/6).
-    expectCE(2, 0, -2, 0, 3, {1, 0, -1});
-    expectCE(1, 0, 0, -8, 1, {2});
-    expectCE(1, 0, 0, 8, 1, {-2});
-    expectCE(1, 0, 0, 0, 1, {0});
-    expectCE(1, -3, 3, -1, 1, {1});     // triple root
-    expectCE(1, 0, -3, 2, 2, {-2, 1});  // (x + 2)(x - 1)²
-    expectCE(-2, 0, 6, -4, 2, {-2, 1});
-    expectCE(1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1});  // tiny but non-zero: still a cubic
-}
+TEST(rSolveCE, FollowsCardanosCasesAndSolvesTheQuadraticForAZeroLeadingCoefficient) {
+    // 2x³ − 2x: phi = pi/6, so the roots come as t·cos(pi/6), −t·cos(pi/2), −t·cos(−pi/6). Then
+    // one root, a triple root, a double root, and a tiny but non-zero cubic.
+    const struct {
+        double a, b, c, d;
+        long count;
+        std::vector<double> roots;
+    } cases[] = {{1, -6, 11, -6, 3, {3, 2, 1}},
+                 {2, 0, -2, 0, 3, {1, 0, -1}},
+                 {1, 0, 0, -8, 1, {2}},
+                 {1, 0, 0, 8, 1, {-2}},
+                 {1, 0, 0, 0, 1, {0}},
+                 {1, -3, 3, -1, 1, {1}},
+                 {1, 0, -3, 2, 2, {-2, 1}},
+                 {-2, 0, 6, -4, 2, {-2, 1}},
+                 {1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1}}};
+    for (const auto& c : cases) {  // the roots as listed, to rounding
+        double x[3] = {kUnset, kUnset, kUnset};
+        EXPECT_EQ(rSolveCE(c.a, c.b, c.c, c.d, &x[0], &x[1], &x[2]), c.count) << c.a;
+        for (std::size_t i = 0; i < c.roots.size(); ++i)
+            EXPECT_NEAR(x[i], c.roots[i], 1e-9) << c.a << " " << c.b << " root " << i;
+    }
 
-TEST(rSolveCE, ZeroLeadingCoefficientSolvesTheQuadratic) {
     double x[3] = {kUnset, kUnset, kUnset};
     EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x[0], &x[1], &x[2]), 2);
-    EXPECT_EQ(x[0], 2.0);
-    EXPECT_EQ(x[1], 1.0);
-    EXPECT_EQ(x[2], kUnset);
+    expectValues(x, {2, 1, kUnset}, 0);
     EXPECT_EQ(rSolveCE(-0.0, 0, 0, 0, &x[0], &x[1], &x[2]), -1);
     EXPECT_EQ(rSolveCE(0, 0, 0, 1, &x[0], &x[1], &x[2]), 0);
     // Non-finite coefficients give non-finite roots without throwing.
@@ -121,12 +107,13 @@ TEST(rSolveCE, ZeroLeadingCoefficientSolvesTheQuadratic) {
 }
 
 TEST(sign, SignOfEveryKindOfDouble) {
-    EXPECT_EQ(sign(-0.0), 0);
-    EXPECT_EQ(sign(0.0), 0);
-    EXPECT_EQ(sign(kInf), 1);
-    EXPECT_EQ(sign(-kInf), -1);
-    EXPECT_EQ(sign(std::numeric_limits<double>::denorm_min()), 1);
-    EXPECT_EQ(sign(-std::numeric_limits<double>::denorm_min()), -1);
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const struct {
+        double v;
+        int sign;
+    } cases[] = {{-0.0, 0}, {0.0, 0}, {kInf, 1}, {-kInf, -1}, {tiny, 1}, {-tiny, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sign(c.v), c.sign) << c.v;
     DumpCapture dump;
     EXPECT_THROW(sign(kNaN), VMATH_WrongNumber);
     EXPECT_THROW(sign(std::numeric_limits<double>::signaling_NaN()), VMATH_WrongNumber);

@@ -21,7 +21,7 @@ double callIndex(double, const double*) {
 
 }  // namespace
 
-TEST(rSolveNI, IntegratesACubicExactlyInTheFirstRefinement) {
+TEST(rSolveNI, IntegratesACubicExactlyAndLeavesTheResultUnwrittenOnNarrowBordersOrNullPointers) {
     g_calls = 0;
     double result = -1;
     EXPECT_EQ(rSolveNI(&square, nullptr, 0, 3, &result, 1e-9), 0);
@@ -31,11 +31,9 @@ TEST(rSolveNI, IntegratesACubicExactlyInTheFirstRefinement) {
     const double two[] = {2.0};
     EXPECT_EQ(rSolveNI(&scaled, two, -1, 3, &result, 1e-9), 0);  // params reach the function
     EXPECT_NEAR(result, 8.0, 1e-12);
-}
 
-TEST(rSolveNI, NarrowOrReversedBordersAndNullPointersLeaveTheResultUnwritten) {
     g_calls = 0;
-    double result = 42;
+    result = 42;
     EXPECT_EQ(rSolveNI(&square, nullptr, 0, 1e-12, &result, 1e-9), 0);
     EXPECT_EQ(rSolveNI(&square, nullptr, 3, 0, &result, 1e-9), 0);
     EXPECT_EQ(g_calls, 0);
@@ -86,7 +84,7 @@ TEST(rSolveNI, NaNFromTheFunctionOrTheBordersEndsWithANaNResult) {
     EXPECT_NEAR(result, 9.0, 1e-12);  // a NaN eps accepts the first refinement
 }
 
-TEST(rCompNIBorder, BisectsTheUpperBorder) {
+TEST(rCompNIBorder, BisectsTheUpperBorderAndThrowsWhenTheBracketCannotNarrowFurther) {
     double border = -1;
     EXPECT_EQ(rCompNIBorder(2, &constantOne, nullptr, 0, 8, &border, 1e-9), 0);
     EXPECT_EQ(border, 2.0);  // middles 4, then 2
@@ -97,11 +95,9 @@ TEST(rCompNIBorder, BisectsTheUpperBorder) {
     EXPECT_EQ(rCompNIBorder(-5e-10, &square, nullptr, 7, 8, &border, 1e-9), 0);
     EXPECT_EQ(border, 7.0);
     EXPECT_EQ(rCompNIBorder(1, nullptr, nullptr, 0, 8, &border, 1e-9), -1);
-}
 
-TEST(rCompNIBorder, ThrowsWhenTheBracketCannotNarrowFurther) {
     DumpCapture dump;
-    double border = -1;
+    border = -1;
     g_calls = 0;
     // A negative target makes the upper border a at once.
     EXPECT_THROW(rCompNIBorder(-1, &constantOne, nullptr, 0, 8, &border, 1e-9),

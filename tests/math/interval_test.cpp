@@ -18,7 +18,7 @@ void expectBorders(const VMATH_Interval& i, double min, double max) {
 
 }  // namespace
 
-TEST(VMATH_Interval, ConstructionOrdersTheBorders) {
+TEST(VMATH_Interval, ConstructionOrdersTheBordersAndSingleSettersRefuseToBreakTheOrder) {
     expectBorders(VMATH_Interval(5, 2), 2, 5);
     expectBorders(VMATH_Interval(2, 5), 2, 5);
     expectBorders(VMATH_Interval(), 0, 0);
@@ -33,10 +33,8 @@ TEST(VMATH_Interval, ConstructionOrdersTheBorders) {
     EXPECT_EQ(i.getRange(), 8.0);
     EXPECT_EQ(i.getCenter(), 3.0);
     expectBorders(VMATH_Interval(i), -1, 7);
-}
 
-TEST(VMATH_Interval, SingleSettersRefuseValuesThatBreakTheOrder) {
-    VMATH_Interval i(2, 5);
+    i.setBorders(2, 5);
     i.setMinimalBorder(5);
     i.setMaximalBorder(2);
     i.setMinimalBorder(kNaN);
@@ -49,7 +47,7 @@ TEST(VMATH_Interval, SingleSettersRefuseValuesThatBreakTheOrder) {
     expectBorders(i, -DBL_MAX, DBL_MAX);
 }
 
-TEST(VMATH_Interval, ContainmentByLongTypeUsesThePointToleranceWithItsOwnStrictness) {
+TEST(VMATH_Interval, ContainmentByLongTypeUsesThePointToleranceAndByEnumerationRelTol) {
     // 0 (and unknown types): widened by ptTol, strictly on both sides; 1 excludes the band at the
     // minimal border, non-strictly, 2 the band at the maximal border, strictly; 3 both bands, the
     // lower strictly. Each border is probed exactly where it lies.
@@ -66,25 +64,18 @@ TEST(VMATH_Interval, ContainmentByLongTypeUsesThePointToleranceWithItsOwnStrictn
     const VMATH_Interval i(0, 1);
     for (const auto& c : cases)
         EXPECT_EQ(i.isInside(c.x, c.type), c.inside) << c.x << " type " << c.type;
-}
 
-TEST(VMATH_Interval, ContainmentByEnumerationUsesRelTol) {
     using I = VMATH_Interval;
+    const auto unknown = static_cast<I::VMATH_eIntervalType>(4);
     const struct {
         double x;
         I::VMATH_eIntervalType type;
         bool inside;
-    } cases[] = {{1.0, I::eClosed, true},
-                 {1.0 + 5e-10, I::eClosed, true},
-                 {1.0 + 2e-9, I::eClosed, false},
-                 {1.0, I::eOpenMax, false},
-                 {1.0, I::eOpenMin, true},
-                 {0.0, I::eOpenMin, false},
-                 {0.0, I::eOpen, false},
-                 {0.5, I::eOpen, true},
-                 {0.5, static_cast<I::VMATH_eIntervalType>(4), false}};
-    const VMATH_Interval i(0, 1);
-    for (const auto& c : cases)
+    } byEnumeration[] = {
+        {1.0, I::eClosed, true},   {1.0 + 5e-10, I::eClosed, true}, {1.0 + 2e-9, I::eClosed, false},
+        {1.0, I::eOpenMax, false}, {1.0, I::eOpenMin, true},        {0.0, I::eOpenMin, false},
+        {0.0, I::eOpen, false},    {0.5, I::eOpen, true},           {0.5, unknown, false}};
+    for (const auto& c : byEnumeration)
         EXPECT_EQ(i.isInside(c.x, c.type), c.inside) << c.x << " type " << c.type;
 }
 

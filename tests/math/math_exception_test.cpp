@@ -39,7 +39,7 @@ TEST(VMATH_Exception, EveryMemberAnnouncesItselfAndIsCaughtByTheBases) {
     expectAnnouncedAndCaught<VMATH_WrongArithmeticalOperation>(0L);
 }
 
-TEST(VMATH_Exception, CodedExceptionsKeepTheirCodeThroughCopies) {
+TEST(VMATH_Exception, CodedExceptionsKeepTheirCodeThroughCopiesAndLocationsClampTheLine) {
     DumpCapture dump;
     const VMATH_WrongMatrixOperation m(VMATH_WrongMatrixOperation::eNotSquare);
     EXPECT_EQ(m.getCode(), 3);
@@ -64,10 +64,7 @@ TEST(VMATH_Exception, CodedExceptionsKeepTheirCodeThroughCopies) {
     b = VMATH_WrongArithmeticalOperation(VMATH_WrongArithmeticalOperation::eDivisionByZero);
     EXPECT_EQ(b.getCode(), 0);
     EXPECT_EQ(dump.take(), "[\n]\n");  // only the temporary announced itself
-}
 
-TEST(VMATH_Exception, LocationsShowANullFileAndClampTheLine) {
-    DumpCapture dump;
     VMATH_WrongNumber(nullptr, 3);
     EXPECT_EQ(dump.take(), "[\nat ?:3\n]\n");
     VMATH_WrongNumber("f.cpp", LONG_MAX);

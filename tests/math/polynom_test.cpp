@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-TEST(VMATH_Polynom, StartsAtZeroKeepsAscendingOrderAndRefusesIndicesOutsideItsCoefficients) {
+TEST(VMATH_Polynom, StartsAtZeroRefusesIndicesOutsideItsCoefficientsAndEvaluatesByHorner) {
     const VMATH_Polynom<3> zero;
     for (int i = 0; i <= 3; ++i)
         EXPECT_EQ(zero[i], 0.0);
@@ -22,10 +22,7 @@ TEST(VMATH_Polynom, StartsAtZeroKeepsAscendingOrderAndRefusesIndicesOutsideItsCo
     EXPECT_THROW(p[-1], std::out_of_range);
     EXPECT_THROW(view[5], std::out_of_range);
     EXPECT_EQ(view[4], 1.0);
-}
 
-TEST(VMATH_Polynom, EvaluatesValueAndDerivativeByHorner) {
-    const VMATH_Polynom<4> p{{4, 0, -5, 0, 1}};
     EXPECT_EQ(p.calcValue(-1.0), 0.0);
     EXPECT_EQ(p(3.0), 40.0);
     EXPECT_EQ(p.firstDerivation(1.0), -6.0);  // 4x³ − 10x

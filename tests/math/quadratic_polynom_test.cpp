@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
 
@@ -18,17 +16,15 @@ void expectCoefficients(const VMATH_QuadraticPolynom& q, double a, double b, dou
 
 }  // namespace
 
-TEST(VMATH_QuadraticPolynom, EvaluatesWithDerivatives) {
-    const VMATH_QuadraticPolynom q(1, -3, 2);
-    EXPECT_EQ(q.calcValue(0.5), 0.75);
-    EXPECT_EQ(q(3.0), 2.0);
-    EXPECT_EQ(q.firstDerivation(1.0), -1.0);
-    EXPECT_EQ(q.calcSecondDer(1e6), 2.0);  // the argument is not used
-    EXPECT_EQ(q.calcSecondDer(-4.0), 2.0);
+TEST(VMATH_QuadraticPolynom, EvaluatesAndComputesCoefficientWiseWithAnAscendingQuarticProduct) {
+    const VMATH_QuadraticPolynom e(1, -3, 2);
+    EXPECT_EQ(e.calcValue(0.5), 0.75);
+    EXPECT_EQ(e(3.0), 2.0);
+    EXPECT_EQ(e.firstDerivation(1.0), -1.0);
+    EXPECT_EQ(e.calcSecondDer(1e6), 2.0);  // the argument is not used
+    EXPECT_EQ(e.calcSecondDer(-4.0), 2.0);
     expectCoefficients(VMATH_QuadraticPolynom(), 0, 0, 0);
-}
 
-TEST(VMATH_QuadraticPolynom, ArithmeticIsCoefficientWiseAndTheProductAQuarticInAscendingOrder) {
     VMATH_QuadraticPolynom q(2, 3, 5);
     const VMATH_QuadraticPolynom r(7, 11, 13);
     expectCoefficients(q + r, 9, 14, 18);
@@ -36,29 +32,22 @@ TEST(VMATH_QuadraticPolynom, ArithmeticIsCoefficientWiseAndTheProductAQuarticInA
     expectCoefficients(-q, -2, -3, -5);
     expectCoefficients(q + 10.0, 2, 3, 15);  // only c moves
     expectCoefficients(q * 2.0, 4, 6, 10);
-    const VMATH_Polynom<4> p = q * r;
-    const double expected[5] = {65, 5 * 11 + 3 * 13, 2 * 13 + 5 * 7 + 3 * 11, 2 * 11 + 3 * 7, 14};
-    for (int i = 0; i <= 4; ++i)
-        EXPECT_EQ(p[i], expected[i]) << "x^" << i;
+    expectValues((q * r).coef, {65, 5 * 11 + 3 * 13, 2 * 13 + 5 * 7 + 3 * 11, 2 * 11 + 3 * 7, 14},
+                 0);
     EXPECT_EQ(&(q += r), &q);
     expectCoefficients(q, 9, 14, 18);
     expectCoefficients(r, 7, 11, 13);
 }
 
+// The cases of the solver itself are checked with rSolveQE; here that findRoots passes them on.
 TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
     double x[2] = {99, 99};
     EXPECT_EQ(VMATH_QuadraticPolynom(1, -3, 2).findRoots(x), 2);
-    EXPECT_EQ(x[0], 2.0);  // larger magnitude first, not sorted
-    EXPECT_EQ(x[1], 1.0);
-    EXPECT_EQ(VMATH_QuadraticPolynom(1, 2, 1).findRoots(x), 1);
-    EXPECT_EQ(x[0], -1.0);
-    EXPECT_EQ(VMATH_QuadraticPolynom(1, 0, 4).findRoots(x), 0);
+    expectValues(x, {2, 1}, 0);  // larger magnitude first, not sorted
     EXPECT_EQ(VMATH_QuadraticPolynom(0, 0, 0).findRoots(x), -1);
     // rSolveQE's zero is 1e-15, not relTol: a leading 5e-10 still makes a quadratic.
     EXPECT_EQ(VMATH_QuadraticPolynom(5e-10, 1, -1).findRoots(x), 2);
 
     DumpCapture dump;
     EXPECT_THROW(VMATH_QuadraticPolynom(1, kNaN, 1).findRoots(x), VMATH_WrongNumber);
-    EXPECT_EQ(VMATH_QuadraticPolynom(kNaN, 1, 1).findRoots(x), 2);
-    EXPECT_TRUE(std::isnan(x[0]));
 }

@@ -22,7 +22,7 @@ public:
 
 }  // namespace
 
-TEST(VMATH_SimpleRange, ConstructionOrdersOnlyBeyondTheTolerance) {
+TEST(VMATH_SimpleRange, ConstructionAndSettersOrderOnlyBeyondTheTolerance) {
     expectRange(VMATH_SimpleRange(), DBL_MAX, -DBL_MAX, 0);
     expectRange(VMATH_SimpleRange(0.25), DBL_MAX, -DBL_MAX, 0.25);
     EXPECT_LT(VMATH_SimpleRange().getRange(), 0.0);
@@ -46,10 +46,8 @@ TEST(VMATH_SimpleRange, ConstructionOrdersOnlyBeyondTheTolerance) {
     const RawRange raw(9, -9);
     EXPECT_EQ(raw.getMin(), 9.0);
     EXPECT_EQ(raw.getMax(), -9.0);
-}
 
-TEST(VMATH_SimpleRange, SettersRefuseBordersWithinTheTolerance) {
-    VMATH_SimpleRange r(0, 10, 0.5);
+    r = VMATH_SimpleRange(0, 10, 0.5);
     r.setMax(0.4);
     r.setMax(0.5);  // 0.5 - 0.5 > 0 is false
     expectRange(r, 0, 10, 0.5);
@@ -66,18 +64,18 @@ TEST(VMATH_SimpleRange, SettersRefuseBordersWithinTheTolerance) {
     expectRange(s, 9.4, 10, 0.5);
 }
 
-TEST(VMATH_SimpleRange, ContainmentAndOverlapUseThisRangesTolerance) {
+TEST(VMATH_SimpleRange, ContainmentOverlapUnionAndIntersectionUseThisRangesTolerance) {
     using R = VMATH_SimpleRange;
     const R r(0, 10, 0.5);
+    const auto unknown = static_cast<R::eRangeType>(4);
     const struct {
         double x;
         R::eRangeType type;
         bool inside;
-    } values[] = {{10.5, R::eClosed, true},   {10.6, R::eClosed, false},
-                  {0.5, R::eOpenMin, false},  {0.6, R::eOpenMin, true},
-                  {10.0, R::eOpenMax, false}, {9.5, R::eOpenMax, false},
-                  {9.4, R::eOpen, true},      {0.5, R::eOpen, false},
-                  {kNaN, R::eClosed, false},  {5.0, static_cast<R::eRangeType>(4), false}};
+    } values[] = {{10.5, R::eClosed, true}, {10.6, R::eClosed, false},  {0.5, R::eOpenMin, false},
+                  {0.6, R::eOpenMin, true}, {10.0, R::eOpenMax, false}, {9.5, R::eOpenMax, false},
+                  {9.4, R::eOpen, true},    {0.5, R::eOpen, false},     {kNaN, R::eClosed, false},
+                  {5.0, unknown, false}};
     for (const auto& v : values)
         EXPECT_EQ(r.isInside(v.x, v.type), v.inside) << v.x << " type " << v.type;
     EXPECT_FALSE(R().isInside(0.0, R::eClosed));
@@ -93,10 +91,7 @@ TEST(VMATH_SimpleRange, ContainmentAndOverlapUseThisRangesTolerance) {
     EXPECT_TRUE(r.overlaps(R(-5, -0.5, 0)));
     EXPECT_FALSE(r.overlaps(R(-5, -0.6, 0)));
     EXPECT_FALSE(r.overlaps(R()));
-}
 
-TEST(VMATH_SimpleRange, UnionAndIntersectionTakeBordersBeyondTheToleranceOrGiveTheEmptyRange) {
-    const VMATH_SimpleRange r(0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.3, 10.4, 0)), 0, 10, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(-0.6, 10.6, 0)), -0.6, 10.6, 0.5);
     expectRange(r.calcSimpleUnion(VMATH_SimpleRange(20, 30, 0)), 0, 30, 0.5);  // no overlap test

@@ -4,14 +4,12 @@
 
 #include "support/math_checks.h"
 
-TEST(V_Tolerances, GettersGiveTheLibraryWideValues) {
+TEST(V_Tolerances, GivesTheLibraryWideValuesAndIsEqualComparesTheAbsoluteDifferenceStrictly) {
     EXPECT_EQ(V_Tolerances::getRelTol(), 1e-9);
     EXPECT_EQ(V_Tolerances::getPointTolSquare(), 1e-6);
     EXPECT_EQ(V_Tolerances::getPointTol(), 0.001);
     EXPECT_EQ(V_Tolerances::getAngleTol(), 1e-6);
-}
 
-TEST(V_Tolerances, IsEqualComparesTheAbsoluteDifferenceStrictlyAndIsFalseForNaN) {
     // A difference of exactly relTol is not below it; the difference is absolute, whatever the
     // magnitude; inf - inf is NaN.
     const struct {

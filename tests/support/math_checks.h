@@ -1,15 +1,18 @@
 // What the numeric tests share: the non-finite values, sample functions of the solvers' signature
-// that count their calls, and a check of a row of computed values.
+// that count their calls, a check of a row of computed values and the bits of a double.
 //
 //   g_calls = 0;
 //   EXPECT_EQ(rSolveNI(&notANumber, nullptr, 0, 1, &result, 1e-9), 0);
 //   EXPECT_EQ(g_calls, 48);
 //   expectValues(roots, {-1, 0, 1}, 1e-12);
+//   EXPECT_EQ(bitsOf(ours), bitsOf(expected));   // tells -0 from +0, compares NaNs
 #ifndef ORVANE_TESTS_SUPPORT_MATH_CHECKS_H
 #define ORVANE_TESTS_SUPPORT_MATH_CHECKS_H
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 
@@ -42,6 +45,13 @@ inline void expectValues(const double* actual, std::initializer_list<double> exp
         EXPECT_NEAR(*a, e, tol) << "value " << a - actual;
         ++a;
     }
+}
+
+// The bits of v, so that a comparison tells -0 from +0 and NaNs from each other.
+inline std::uint64_t bitsOf(double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
 }
 
 #endif
