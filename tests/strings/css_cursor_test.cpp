@@ -27,7 +27,8 @@ TEST(VSTRI_CSSCursor, WalksThroughTheItemsKeepingOrSkippingEmptyOnes) {
         {"a;b;c", false, "[a][b][c]"}, {"alpha;beta", true, "[alpha][beta]"},
         {"a;b;", false, "[a][b]"}, {"whole text", false, "[whole text]"}, {"", false, ""},
         {"", true, ""}, {"a;;b", false, "[a][][b]"}, {"a;;b", true, "[a][b]"},
-        {";a", false, "[][a]"}, {";a", true, "[a]"}, {";;", false, "[][]"}, {";;", true, "[]"}, {";", true, "[]"},
+        {";a", false, "[][a]"}, {";a", true, "[a]"}, {";;", false, "[][]"}, {";;", true, "[]"},
+        {";", true, "[]"},
         {"a;;", true, "[a][]"}, {"a;", true, "[a]"}, {"a;;", false, "[a][]"},
         // clang-format on
     };
