@@ -117,7 +117,7 @@ TEST(VLOCN_AbstractRepresentation, ComposesLongAndShortText) {
               "sqare inch [sq.in.]");
 }
 
-TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNull) {
+TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNullAndIsActualRepComparesNumbers) {
     VLOCN_MeterConversion::setAsActual();
     ProbeLength::store(VLOCN_QuadratMeter::thisRepresentation());
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), nullptr);
@@ -127,11 +127,8 @@ TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNull) {
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_InchConversion::thisRepresentation());
     ProbeLength::store(nullptr);
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), nullptr);
-    VLOCN_MeterConversion::setAsActual();
-}
 
-TEST(VLOCN_AbstractRepresentation, IsActualRepComparesRegistryNumbers) {
-    ProbeLength::store(nullptr);
+    // isActualRep compares registry numbers.
     EXPECT_FALSE(VLOCN_MillimeterConversion::thisRepresentation()->isActualRep());  // no current
     VLOCN_MillimeterConversion::setAsActual();
     EXPECT_TRUE(VLOCN_MillimeterConversion::thisRepresentation()->isActualRep());
@@ -164,6 +161,15 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepStoresAndAnnouncesAChangeOnce) 
     EXPECT_EQ(angles.heard.size(), 2u);
     EXPECT_EQ(stored("LengthSettings"), -1);
     VLOCN_AngleDeg::setAsActual();
+
+    // Without a current representation, the one set becomes current and is announced.
+    ProbeLength::store(nullptr);
+    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_MillimeterConversion::thisRepresentation());
+    EXPECT_EQ(stored("LengthSettings"), 201);
+    ASSERT_EQ(lengths.heard.size(), 1u);
+    EXPECT_EQ(lengths.heard[0], VLOCN_MillimeterConversion::thisRepresentation());
+    VLOCN_BaseLengthClass::setFromRegistry(204);
 }
 
 TEST(VLOCN_AbstractRepresentation, SetAsActualRepUsesEachKindsNames) {
@@ -184,18 +190,6 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepUsesEachKindsNames) {
     EXPECT_TRUE(VLOCN_SquareFeet::thisRepresentation()->isActualRep());
     VLOCN_BaseAreaClass::setFromRegistry(304);
     VLOCN_BaseVolumeClass::setFromRegistry(404);
-    VLOCN_BaseLengthClass::setFromRegistry(204);
-}
-
-TEST(VLOCN_AbstractRepresentation, SetAsActualRepWithoutCurrentMakesItCurrent) {
-    TempRegistry reg;
-    ChangeListener lengths("LengthUnitChanged", &currentLength);
-    ProbeLength::store(nullptr);
-    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_MillimeterConversion::thisRepresentation());
-    EXPECT_EQ(stored("LengthSettings"), 201);
-    ASSERT_EQ(lengths.heard.size(), 1u);
-    EXPECT_EQ(lengths.heard[0], VLOCN_MillimeterConversion::thisRepresentation());
     VLOCN_BaseLengthClass::setFromRegistry(204);
 }
 
