@@ -24,19 +24,14 @@ double read(const std::string& text) {
     return fi()->asFloat(text.c_str(), v) ? v : std::nan("");
 }
 
-struct Parts {
-    bool ok;
-    long feet;
-    unsigned long inches, denominator, numerator;
-};
-
-Parts tupel(const char* text) {
-    Parts p{};
-    p.feet = 99;
-    p.inches = p.denominator = p.numerator = 99;
-    p.ok = VLOCN_FeetInchRepresentation::stringToTupel(text, p.feet, p.inches, p.denominator,
-                                                       p.numerator);
-    return p;
+// The parts stringToTupel reports, "ok feet inches denominator numerator" or "no ...".
+std::string tupel(const char* text) {
+    long feet = 99;
+    unsigned long inches = 99, denominator = 99, numerator = 99;
+    const bool ok =
+        VLOCN_FeetInchRepresentation::stringToTupel(text, feet, inches, denominator, numerator);
+    return (ok ? "ok " : "no ") + std::to_string(feet) + " " + std::to_string(inches) + " " +
+           std::to_string(denominator) + " " + std::to_string(numerator);
 }
 
 }  // namespace
@@ -108,29 +103,11 @@ TEST(VLOCN_FeetInchRepresentation, FallsBackToAnExpressionInInches) {
 }
 
 TEST(VLOCN_FeetInchRepresentation, StringToTupelReportsPartsWithoutSign) {
-    Parts p = tupel("-5'-3 1/2\"");
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 5);
-    EXPECT_EQ(p.inches, 3ul);
-    EXPECT_EQ(p.denominator, 2ul);
-    EXPECT_EQ(p.numerator, 1ul);
-
-    p = tupel("7\"");
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 0);
-    EXPECT_EQ(p.inches, 7ul);
-    EXPECT_EQ(p.denominator, 0ul);
-
-    p = tupel("4294967296'");  // 32-bit numbers wrap
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 0);
-
-    for (const char* bad : {"12", "5'3 1/2\"", "1/0\"", "3-1/2\""}) {
-        p = tupel(bad);
-        EXPECT_FALSE(p.ok) << bad;
-        EXPECT_EQ(p.feet, 0);
-        EXPECT_EQ(p.inches + p.denominator + p.numerator, 0ul);
-    }
+    EXPECT_EQ(tupel("-5'-3 1/2\""), "ok 5 3 2 1");
+    EXPECT_EQ(tupel("7\""), "ok 0 7 0 0");
+    EXPECT_EQ(tupel("4294967296'"), "ok 0 0 0 0");  // 32-bit numbers wrap
+    for (const char* bad : {"12", "5'3 1/2\"", "1/0\"", "3-1/2\""})
+        EXPECT_EQ(tupel(bad), "no 0 0 0 0") << bad;
 }
 
 TEST(VLOCN_FeetInchRepresentation, ReadsBackWhatItShows) {
