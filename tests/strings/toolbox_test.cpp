@@ -22,11 +22,14 @@ int rejectAt(const std::string& text) {
     return ok ? 0 : info.position;
 }
 
+// Evaluates `text`, also through the overload without evalInfo, which must agree.
 template <class T = double>
 T value(const std::string& text) {
-    T v = 99;
+    T v = 99, same = 99;
     evalInfo info;
     EXPECT_TRUE(VSTRI_Toolbox::evaluate(text.c_str(), v, info)) << text << " at " << info.position;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(text.c_str(), same)) << text;
+    EXPECT_EQ(same, v) << text;
     return v;
 }
 
