@@ -211,6 +211,7 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
     const std::string ranges = std::string(15, 'x') + "A1" + pad + "b2B3" + pad + "C";
     const std::string cases = pad + "Q1" + pad + "q2";
     const std::string many = pad + "c1" + pad + "q1d1";
+    const std::string last = std::string(20, '-') + "z9" + std::string(20, '-');  // a range's end
     // clang-format off
     check({// A first byte found alone, then with the wrong second byte, then at the very end.
            {"zebra", "zzebra zebr zebra", "2:5 13:5"}, {"ab", "xxa", ""}, {"ab", "ab", "1:2"},
@@ -225,7 +226,8 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
            {"[A-Z][0-9]", ranges.c_str(), "16:2 40:2"}, {"[acegikmoq]1", many.c_str(), "21:2 43:2"},
            {"[a-z][0-9]", ranges.c_str(), "16:2 38:2 40:2", All, 1, Fold},
            {"q[0-9]", cases.c_str(), "21:2 43:2", All, 1, Fold}, {".b", "  ab  bb a", "3:2 7:2"},
-           {"[^a-y]z", "az zz {z", "4:2 7:2"}, {"\\0xe9t", "caf\xe9t \xe9", "4:2"},
+           {"[a-z]9", last.c_str(), "21:2"}, {"[^a-y]z", "az zz {z", "4:2 7:2"},
+           {"\\0xe9t", "caf\xe9t \xe9", "4:2"},
            // Candidates that fail on their third or fourth byte, or at the end of the text.
            {"[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3", "9:4"}, {"abc", "abab abc ab", "6:3"},
            {"ab(c|d)e", "abce abde abcx", "1:4"}, {"x[0-9]\\{2\\}y", "x1y x12 x12y", "9:4"},
