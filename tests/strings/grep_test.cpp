@@ -217,7 +217,7 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
            {"zebra", "zzebra zebr zebra", "2:5 13:5"}, {"ab", "xxa", ""}, {"ab", "ab", "1:2"},
            {"ab", "abab", "3:2", All, 2},
            // A repetition right after the first atom may end a match after one byte.
-           {"a+b", "xac", "2:1"}, {"v[0-9]+x", "v1y", "1:2", First},
+           {"a+b", "xac", "2:1"}, {"v[0-9]+x", "v1y", "1:2", First}, {"a+bc", "xad", "2:1"},
            // Patterns that can match without consuming anything are tried everywhere.
            {"x*", "ab", "1:0 2:0"}, {"a|", "ba", "1:0 2:1"}, {"(ab)?c", "xcabc", "2:1 3:3 5:1"},
            {"a*", "aa", "3:0", All, 3},
