@@ -1,7 +1,7 @@
 // Checks a family of unit representations (angles, lengths, areas, volumes) from one table:
 //
 //   checkUnits<VLOCN_BaseVolumeClass>(
-//       {unit<VLOCN_KubikMillimeter>(401, "mm\xFC", "mm\xFC", 1.0, 1.0), ...},
+//       {unit<VLOCN_KubikMillimeter>(0x4001, 401, "mm\xFC", "mm\xFC", 1.0, 1.0), ...},
 //       "VolumeUnitChanged", "VolumeSettings", "1", VLOCN_KubikMeter::thisRepresentation(),
 //       {0, 405});
 #ifndef ORVANE_TESTS_SUPPORT_REPRESENTATION_CHECKS_H
@@ -9,14 +9,16 @@
 
 #include <gtest/gtest.h>
 #include <orvane/units/abstract_representation.h>
+#include <orvane/units/unit.h>
 
 #include <cmath>
 #include <initializer_list>
 
-// One unit: its registry number, short and long text, conversion factor, and what the family's
-// sample text reads as in the base unit (NaN: not checked here).
+// One unit: its VLOCN_Unit code, registry number, short and long text, conversion factor, and
+// what the family's sample text reads as in the base unit (NaN: not checked here).
 struct UnitRow {
     const VLOCN_AbstractRepresentation* rep;
+    int code;
     long number;
     const char* shortText;
     const char* longText;
@@ -27,15 +29,16 @@ struct UnitRow {
 // The row of representation class `Rep`; also checks that the class's static number and text
 // are those of its representation.
 template <class Rep>
-UnitRow unit(long number, const char* shortText, const char* longText, double scale,
+UnitRow unit(int code, long number, const char* shortText, const char* longText, double scale,
              double sample = std::nan("")) {
     EXPECT_EQ(Rep::getUnitRegistryNumberStatic(), number) << shortText;
     EXPECT_EQ(&Rep::getUnitDescriptionStatic(), &Rep::thisRepresentation()->getUnitDescription())
         << shortText;
-    return {Rep::thisRepresentation(), number, shortText, longText, scale, sample};
+    return {Rep::thisRepresentation(), code, number, shortText, longText, scale, sample};
 }
 
-// Checks every row through the abstract interface, that `Base::setFromRegistry` makes each one
+// Checks every row through the abstract interface and VLOCN_Unit::getRep, that
+// `Base::setFromRegistry` makes each one
 // current, and that the numbers in `others` pick `fallback`, which is left current at the end.
 template <class Base>
 void checkUnits(std::initializer_list<UnitRow> rows, const char* event, const char* valueName,
@@ -44,6 +47,7 @@ void checkUnits(std::initializer_list<UnitRow> rows, const char* event, const ch
     const VLOCN_AbstractRepresentation* previous = fallback;
     for (const UnitRow& row : rows) {
         SCOPED_TRACE(row.longText);
+        EXPECT_EQ(VLOCN_Unit::getRep(static_cast<VLOCN_Unit::REPS>(row.code)), row.rep);
         EXPECT_EQ(row.rep->getUnitRegistryNumber(), row.number);
         EXPECT_EQ(row.rep->getUnitDescription().str(), row.shortText);
         EXPECT_EQ(row.rep->getUnitDescriptionLong().str(), row.longText);

@@ -17,11 +17,12 @@ std::string shown(const VLOCN_AbstractRepresentation* rep, double rad) {
 }  // namespace
 
 TEST(VLOCN_BaseAngleClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
-    checkUnits<VLOCN_BaseAngleClass>({unit<VLOCN_AngleRad>(101, "rad", "rad", 1.0),
-                                      unit<VLOCN_AngleDeg>(102, "deg", "deg", 57.29577951308232),
-                                      unit<VLOCN_AngleGon>(103, "gon", "gon", 63.66197723675814)},
-                                     "AngleUnitChanged", "AngleSettings", "",
-                                     VLOCN_AngleDeg::thisRepresentation(), {0, 104, 201});
+    checkUnits<VLOCN_BaseAngleClass>(
+        {unit<VLOCN_AngleRad>(0x1001, 101, "rad", "rad", 1.0),
+         unit<VLOCN_AngleDeg>(0x1002, 102, "deg", "deg", 57.29577951308232),
+         unit<VLOCN_AngleGon>(0x1003, 103, "gon", "gon", 63.66197723675814)},
+        "AngleUnitChanged", "AngleSettings", "", VLOCN_AngleDeg::thisRepresentation(),
+        {0, 104, 201});
     EXPECT_EQ(VLOCN_AngleDeg::thisRepresentation()->getUnitDescriptionComposed().str(),
               "deg [deg]");
     EXPECT_EQ(VLOCN_BaseAngleClass::getMin(), -6.283185307179586);

@@ -23,15 +23,15 @@ double read(const VLOCN_AbstractRepresentation* rep, const char* text) {
 TEST(VLOCN_BaseLengthClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
     const double perInch = 0.03937007874015748;
     checkUnits<VLOCN_BaseLengthClass>(
-        {unit<VLOCN_MillimeterConversion>(201, "mm", "mm", 1.0, 2.5),
-         unit<VLOCN_CentimeterConversion>(202, "cm", "cm", 0.1, 25),
-         unit<VLOCN_DecimeterConversion>(203, "dm", "dm", 0.01, 250),
-         unit<VLOCN_MeterConversion>(204, "m", "m", 0.001, 2500),
-         unit<VLOCN_KilometerConversion>(205, "km", "km", 1e-6, 2500000),
-         unit<VLOCN_FeetInchRepresentation>(206, "ft./in.", "ft./in.", perInch),
-         unit<VLOCN_InchConversion>(207, "in.", "in.", perInch, 63.5),
-         unit<VLOCN_FeetConversion>(208, "ft.", "ft.", 0.0032808398950131233, 762),
-         unit<VLOCN_MilesConversion>(209, "mi.", "mi.", 6.21371192237334e-7, 4023360)},
+        {unit<VLOCN_MillimeterConversion>(0x2001, 201, "mm", "mm", 1.0, 2.5),
+         unit<VLOCN_CentimeterConversion>(0x2002, 202, "cm", "cm", 0.1, 25),
+         unit<VLOCN_DecimeterConversion>(0x2003, 203, "dm", "dm", 0.01, 250),
+         unit<VLOCN_MeterConversion>(0x2004, 204, "m", "m", 0.001, 2500),
+         unit<VLOCN_KilometerConversion>(0x2005, 205, "km", "km", 1e-6, 2500000),
+         unit<VLOCN_FeetInchRepresentation>(0x2009, 206, "ft./in.", "ft./in.", perInch),
+         unit<VLOCN_InchConversion>(0x2006, 207, "in.", "in.", perInch, 63.5),
+         unit<VLOCN_FeetConversion>(0x2007, 208, "ft.", "ft.", 0.0032808398950131233, 762),
+         unit<VLOCN_MilesConversion>(0x2008, 209, "mi.", "mi.", 6.21371192237334e-7, 4023360)},
         "LengthUnitChanged", "LengthSettings", "2.5", VLOCN_MeterConversion::thisRepresentation(),
         {210, 0, -201});
     EXPECT_EQ(VLOCN_BaseLengthClass::getMin(), -1e12);

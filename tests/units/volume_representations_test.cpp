@@ -5,10 +5,10 @@
 
 TEST(VLOCN_BaseVolumeClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
     checkUnits<VLOCN_BaseVolumeClass>(
-        {unit<VLOCN_KubikMillimeter>(401, "mm\xFC", "mm\xFC", 1.0, 1.0),
-         unit<VLOCN_KubikCentimeter>(402, "cm\xFC", "cm\xFC", 0.001, 1000.0),
-         unit<VLOCN_KubikDecimeter>(403, "dm\xFC", "dm\xFC", 1e-6, 1e6),
-         unit<VLOCN_KubikMeter>(404, "m\xFC", "m\xFC", 1e-9, 1e9)},
+        {unit<VLOCN_KubikMillimeter>(0x4001, 401, "mm\xFC", "mm\xFC", 1.0, 1.0),
+         unit<VLOCN_KubikCentimeter>(0x4002, 402, "cm\xFC", "cm\xFC", 0.001, 1000.0),
+         unit<VLOCN_KubikDecimeter>(0x4003, 403, "dm\xFC", "dm\xFC", 1e-6, 1e6),
+         unit<VLOCN_KubikMeter>(0x4004, 404, "m\xFC", "m\xFC", 1e-9, 1e9)},
         "VolumeUnitChanged", "VolumeSettings", "1", VLOCN_KubikMeter::thisRepresentation(),
         {0, 405});
 }
