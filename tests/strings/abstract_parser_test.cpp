@@ -13,16 +13,13 @@ public:
     bool parse() override { return true; }
     void reset() override {}
 
-    struct Token {
-        std::string keyword;
-        bool hasNumber;
-        long number;
-    };
-    Token token(VTEXT_KeywordParsingMode mode, long number = 999) {
+    // One token as "keyword#number", or "keyword~number" when it has no number (the number
+    // passed in is then expected back unchanged).
+    std::string token(VTEXT_KeywordParsingMode mode, long number) {
         char keyword[31] = "junk";
         bool hasNumber = true;
         parseKeyword(keyword, hasNumber, number, mode);
-        return {keyword, hasNumber, number};
+        return keyword + std::string(hasNumber ? "#" : "~") + std::to_string(number);
     }
     using VTEXT_AbstractParser::getCharacter;
     using VTEXT_AbstractParser::getIndexOfCurrentChar;
@@ -49,103 +46,42 @@ TEST(VTEXT_AbstractParser, ReadsCharactersWithOneStepOfPushBack) {
     EXPECT_EQ(&reader.getText(), &text);
 }
 
-TEST(VTEXT_AbstractParser, ReadsAWordWithItsNumber) {
-    const V_STRING text("width12 x");
-    TokenReader skip(text);
-    auto t = skip.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "width");
-    EXPECT_TRUE(t.hasNumber);
-    EXPECT_EQ(t.number, 12);
-    EXPECT_EQ(skip.getCharacter(), 'x');
-
-    TokenReader keep(text);
-    t = keep.token(KeepDelimiter);
-    EXPECT_EQ(t.keyword, "width");
-    EXPECT_EQ(t.number, 12);
-    EXPECT_EQ(keep.getCharacter(), ' ');
-
-    TokenReader other(text);  // any mode but KeepDelimiter skips the blank
-    other.token(static_cast<VTEXT_KeywordParsingMode>(7));
-    EXPECT_EQ(other.getCharacter(), 'x');
-
-    const V_STRING signed_("dx-5;dy-2147483648");
-    TokenReader reader(signed_);
-    t = reader.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "dx");
-    EXPECT_TRUE(t.hasNumber);
-    EXPECT_EQ(t.number, -5);
-    EXPECT_EQ(reader.token(SkipBlank).keyword, ";");
-    t = reader.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "dy");
-    EXPECT_EQ(t.number, -2147483648L);
-}
-
-TEST(VTEXT_AbstractParser, ReadsOtherCharactersOneByOne) {
-    const V_STRING text("=3");
-    TokenReader reader(text);
-    auto t = reader.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "=");
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(t.number, 999);
-    EXPECT_EQ(reader.getCharacter(), '3');
-
-    // A blank before a word is a token of its own, even in SkipBlank mode.
-    const V_STRING blank(" a");
-    TokenReader blanks(blank);
-    EXPECT_EQ(blanks.token(SkipBlank).keyword, " ");
-    EXPECT_EQ(blanks.token(SkipBlank).keyword, "a");
-}
-
-TEST(VTEXT_AbstractParser, CutsLongWordsAndNumbers) {
+TEST(VTEXT_AbstractParser, ReadsWordsWithTheirNumbersAndOtherCharactersOneByOne) {
     const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHI";  // 35 letters
-    const V_STRING text(letters.c_str());
-    TokenReader reader(text);
-    auto t = reader.token(SkipBlank);
-    EXPECT_EQ(t.keyword, letters.substr(0, 30));
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(reader.token(SkipBlank).keyword, "EFGHI");
-
-    const V_STRING digits("n0000000000000000000123");  // 22 digits
-    TokenReader numbers(digits);
-    t = numbers.token(KeepDelimiter);
-    EXPECT_EQ(t.keyword, "n");
-    EXPECT_TRUE(t.hasNumber);
-    EXPECT_EQ(t.number, 1);  // the first 20 digits
-    EXPECT_EQ(numbers.getCharacter(), '2');
-
-    // Digits beyond the 32-bit range are consumed without making up a value.
-    const V_STRING huge("n99999999999 k");
-    TokenReader big(huge);
-    t = big.token(SkipBlank, 7);
-    EXPECT_EQ(t.keyword, "n");
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(t.number, 7);
-    EXPECT_EQ(big.getCharacter(), 'k');
-}
-
-TEST(VTEXT_AbstractParser, HandlesAMinusWithoutNumberAndTheEnd) {
-    const V_STRING text("abc-x");
-    TokenReader reader(text);
-    auto t = reader.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "abc");
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(reader.getCharacter(), 'x');
-
-    const V_STRING dangling("ab-");
-    TokenReader end(dangling);
-    t = end.token(KeepDelimiter);
-    EXPECT_EQ(t.keyword, "ab");
-    EXPECT_FALSE(t.hasNumber);
-
-    t = end.token(SkipBlank);
-    EXPECT_EQ(t.keyword, "");
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(t.number, 999);
-
-    const V_STRING empty("");
-    TokenReader nothing(empty);
-    t = nothing.token(KeepDelimiter, 5);
-    EXPECT_EQ(t.keyword, "");
-    EXPECT_FALSE(t.hasNumber);
-    EXPECT_EQ(t.number, 5);
+    const struct {
+        std::string text;
+        VTEXT_KeywordParsingMode mode;
+        int count;
+        long number;
+        const char* read;  // the tokens, then ">" and the character that follows them
+    } cases[] = {
+        // clang-format off
+        {"width12 x", SkipBlank, 1, 999, "width#12 >x"},
+        {"width12 x", KeepDelimiter, 1, 999, "width#12 > "},
+        // Any mode but KeepDelimiter skips the blank.
+        {"width12 x", static_cast<VTEXT_KeywordParsingMode>(7), 1, 999, "width#12 >x"},
+        {"dx-5;dy-2147483648", SkipBlank, 3, 999, "dx#-5 ;~999 dy#-2147483648 >"},
+        {"=3", SkipBlank, 1, 999, "=~999 >3"},
+        // A blank before a word is a token of its own, even in SkipBlank mode.
+        {" a", SkipBlank, 2, 999, " ~999 a~999 >"},
+        // Long words are cut at 30 letters, numbers after the first 20 digits.
+        {letters, SkipBlank, 2, 999, "abcdefghijklmnopqrstuvwxyzABCD~999 EFGHI~999 >"},
+        {"n0000000000000000000123", KeepDelimiter, 1, 999, "n#1 >2"},
+        // Digits beyond the 32-bit range are consumed without making up a value.
+        {"n99999999999 k", SkipBlank, 1, 7, "n~7 >k"},
+        // A minus without a number, and the end of the text.
+        {"abc-x", SkipBlank, 1, 999, "abc~999 >x"}, {"ab-", KeepDelimiter, 1, 999, "ab~999 >"},
+        {"ab-", SkipBlank, 2, 999, "ab~999 ~999 >"}, {"", KeepDelimiter, 1, 5, "~5 >"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const V_STRING text(c.text.c_str());
+        TokenReader reader(text);
+        std::string read;
+        for (int i = 0; i < c.count; ++i)
+            read += reader.token(c.mode, c.number) + " ";
+        read += ">";
+        if (const char next = reader.getCharacter()) read += next;
+        EXPECT_EQ(read, c.read) << "'" << c.text << "' in mode " << c.mode;
+    }
 }

@@ -3,45 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace {
 
-// The items a cursor walks through, at most `limit` of them.
-std::vector<std::string> items(const char* text, bool skip, char separator = ';') {
+// The items a cursor walks through, at most 100 of them, each in brackets: "[a][]" is "a" and an
+// empty item, "" is no item at all.
+std::string items(const char* text, bool skip, char separator = ';') {
     const V_STRING owned(text);
     VSTRI_CSSCursor cursor(owned, separator, skip);
-    std::vector<std::string> found;
-    for (cursor.reset(); cursor.isValid() && found.size() < 100; cursor.next())
-        found.push_back(cursor.getString().data());
+    std::string found;
+    int count = 0;
+    for (cursor.reset(); cursor.isValid() && count < 100; cursor.next(), ++count)
+        found += "[" + std::string(cursor.getString().data()) + "]";
     return found;
 }
 
-using Items = std::vector<std::string>;
-
 }  // namespace
 
-TEST(VSTRI_CSSCursor, WalksThroughTheItems) {
-    EXPECT_EQ(items("a;b;c", false), (Items{"a", "b", "c"}));
-    EXPECT_EQ(items("alpha;beta", true), (Items{"alpha", "beta"}));
-    EXPECT_EQ(items("a;b;", false), (Items{"a", "b"}));
-    EXPECT_EQ(items("whole text", false), (Items{"whole text"}));
-    EXPECT_EQ(items("1,2", false, ','), (Items{"1", "2"}));
-    EXPECT_EQ(items("", false), Items{});
-    EXPECT_EQ(items("", true), Items{});
-}
-
-TEST(VSTRI_CSSCursor, KeepsOrSkipsEmptyItems) {
-    EXPECT_EQ(items("a;;b", false), (Items{"a", "", "b"}));
-    EXPECT_EQ(items("a;;b", true), (Items{"a", "b"}));
-    EXPECT_EQ(items(";a", false), (Items{"", "a"}));
-    EXPECT_EQ(items(";a", true), (Items{"a"}));
-    EXPECT_EQ(items(";;", false), (Items{"", ""}));
-    EXPECT_EQ(items(";;", true), (Items{""}));
-    EXPECT_EQ(items(";", true), (Items{""}));
-    EXPECT_EQ(items("a;;", true), (Items{"a", ""}));
-    EXPECT_EQ(items("a;", true), (Items{"a"}));
-    EXPECT_EQ(items("a;;", false), (Items{"a", ""}));
+TEST(VSTRI_CSSCursor, WalksThroughTheItemsKeepingOrSkippingEmptyOnes) {
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        // clang-format off
+        {"a;b;c", false, "[a][b][c]"}, {"alpha;beta", true, "[alpha][beta]"},
+        {"a;b;", false, "[a][b]"}, {"whole text", false, "[whole text]"}, {"", false, ""},
+        {"", true, ""}, {"a;;b", false, "[a][][b]"}, {"a;;b", true, "[a][b]"},
+        {";a", false, "[][a]"}, {";a", true, "[a]"}, {";;", false, "[][]"}, {";;", true, "[]"},
+        {";", true, "[]"}, {"a;;", true, "[a][]"}, {"a;", true, "[a]"}, {"a;;", false, "[a][]"},
+        // clang-format on
+    };
+    for (const auto& [text, skip, expected] : cases)
+        EXPECT_EQ(items(text, skip), expected) << "'" << text << "'" << (skip ? " skipping" : "");
+    EXPECT_EQ(items("1,2", false, ','), "[1][2]");
 
     const V_STRING text("a;;b");
     VSTRI_CSSCursor cursor(text, ';', false);

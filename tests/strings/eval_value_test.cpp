@@ -2,202 +2,142 @@
 #include <orvane/strings/eval_value.h>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 
 #include "support/dump_capture.h"
 
 namespace {
 
-EvalValue U(unsigned long v) {
-    return EvalValue(v);
+const auto U = [](unsigned long v) { return EvalValue(v); };
+const auto S = [](long v) { return EvalValue(v); };
+const auto F = [](double v) { return EvalValue(v); };
+const auto I = [](std::uint16_t v) { return EvalValue(v); };
+const auto K = [](std::int32_t kind) { return EvalValue::withKind(kind); };
+
+// The kind and the value held: "U3", "S-2", "F3.5", "I5", or "K9" for any other kind.
+std::string shown(const EvalValue& v) {
+    const std::int32_t k = v.kind();
+    if (k < Index || k > Float) return "K" + std::to_string(k);
+    std::ostringstream out;
+    out.precision(17);
+    out << "ISUF"[k];
+    if (k == Index) out << v.index();
+    if (k == Signed) out << v.asSigned();
+    if (k == Unsigned) out << v.asUnsigned();
+    if (k == Float) out << v.asDouble();
+    return out.str();
 }
-EvalValue S(long v) {
-    return EvalValue(v);
-}
-EvalValue F(double v) {
-    return EvalValue(v);
-}
-EvalValue I(std::uint16_t v) {
-    return EvalValue(v);
-}
+
+// One operation, what it leaves in the value, what it writes to the dump stream and, for a
+// division, whether lastDivisionFailed() reports it.
+struct Operation {
+    EvalValue lhs;
+    char op;
+    EvalValue rhs;
+    const char* result;
+    const char* dump = "";
+    bool failed = false;
+};
+
+// One conversion ('i' to Signed, 'u' to Unsigned, 'f' to Float or '-' negation).
+struct Conversion {
+    EvalValue value;
+    char to;
+    const char* result;
+    const char* dump = "";
+};
 
 }  // namespace
 
-TEST(EvalValue, UnsignedArithmeticWrapsAndDividesTruncating) {
-    EvalValue v = U(3);
-    v -= U(5);
-    EXPECT_EQ(v.kind(), Unsigned);
-    EXPECT_EQ(v.asUnsigned(), 4294967294u);
-    EvalValue toInt = v, toFloat = v;
-    EXPECT_TRUE(toInt.cvtToInteger());
-    EXPECT_EQ(toInt.asSigned(), 2147483647);
-    EXPECT_TRUE(toFloat.cvtToFloat());
-    EXPECT_EQ(toFloat.asDouble(), 4294967294.0);
-
-    EvalValue d = U(7);
-    d /= U(2);
-    EXPECT_EQ(d.kind(), Unsigned);
-    EXPECT_EQ(d.asUnsigned(), 3u);
-    EvalValue m = U(65536);
-    m *= U(65537);
-    EXPECT_EQ(m.asUnsigned(), 65536u);  // modulo 2^32
-}
-
-TEST(EvalValue, PromotesBetweenKindsByTheFixedRules) {
-    EvalValue f = U(7);
-    f /= F(2.0);  // a Float right operand makes the left one Float
-    EXPECT_EQ(f.kind(), Float);
-    EXPECT_EQ(f.asDouble(), 3.5);
-
-    EvalValue s = S(-5);
-    s += U(3);  // Signed stays Signed
-    EXPECT_EQ(s.kind(), Signed);
-    EXPECT_EQ(s.asSigned(), -2);
-
-    EvalValue big = U(3000000000u);
-    big += S(1);  // Unsigned left, Signed right: clamped to Signed first
-    EXPECT_EQ(big.kind(), Signed);
-    EXPECT_EQ(big.asSigned(), -2147483648);  // 2147483647 + 1 wraps
-
-    EvalValue neg = S(-7);
-    neg /= U(4294967294u);  // an unsigned divisor above 2^31-1 acts as a negative one (-2)
-    EXPECT_EQ(neg.asSigned(), 3);
-
-    EvalValue wrap = S(2147483647);
-    wrap *= S(2);
-    EXPECT_EQ(wrap.asSigned(), -2);
-
-    EvalValue fl = F(1.5);
-    fl *= S(-2);
-    EXPECT_EQ(fl.asDouble(), -3.0);
-}
-
-TEST(EvalValue, ReportsIllegalOperandsAndKeepsTheLeftOperand) {
-    DumpCapture dump;
-    EvalValue sym = I(5);
-    sym += U(1);
-    EXPECT_EQ(dump.take(), "\noperator+=: illegal lhs\n");
-    EXPECT_EQ(sym.kind(), Index);
-    EXPECT_EQ(sym.index(), 5);
-
-    sym -= I(2);
-    EXPECT_EQ(dump.take(), "\noperator-=: illegal operands\n");
-    sym *= S(2);  // the Index is first converted with cvtToInteger
-    EXPECT_EQ(dump.take(),
-              "\ncvtToInteger: index support not yet implemented\n\noperator*=: illegal lhs\n");
-    sym /= F(2.0);
-    EXPECT_EQ(dump.take(),
-              "\ncvtToFloat: index support not yet implemented\n\noperator/=: illegal lhs\n");
-
-    EvalValue u = U(1);
-    u += I(0);
-    EXPECT_EQ(dump.take(), "\noperator+=: illegal rhs\n");
-    EvalValue s = S(1);
-    s -= EvalValue::withKind(9);
-    EXPECT_EQ(dump.take(), "\noperator-=: illegal rhs\n");
-    EvalValue f = F(1);
-    f *= I(0);
-    EXPECT_EQ(dump.take(), "\noperator*=: illegal rhs\n");
-    EXPECT_EQ(f.asDouble(), 1.0);
-
-    EvalValue bad = EvalValue::withKind(-1);
-    bad += U(1);
-    EXPECT_EQ(dump.take(), "\noperator+=: illegal lhs\n");
-    bad /= I(1);
-    EXPECT_EQ(dump.take(), "\noperator/=: illegal operands\n");
-}
-
-TEST(EvalValue, ConvertsWithClampingAndTruncation) {
-    DumpCapture dump;
-    const auto toInt = [](EvalValue v) {
-        EXPECT_TRUE(v.cvtToInteger());
-        return v.asSigned();
+TEST(EvalValue, CalculatesByThePromotionRulesAndReportsIllegalOperands) {
+    const Operation cases[] = {
+        // clang-format off
+        // Unsigned arithmetic wraps modulo 2^32 and divides truncating.
+        {U(3), '-', U(5), "U4294967294"}, {U(7), '/', U(2), "U3"},
+        {U(65536), '*', U(65537), "U65536"},
+        // A Float right operand makes the left one Float; Signed stays Signed.
+        {U(7), '/', F(2.0), "F3.5"}, {S(-5), '+', U(3), "S-2"}, {F(1.5), '*', S(-2), "F-3"},
+        // Unsigned left, Signed right: clamped to Signed first (2147483647 + 1 wraps).
+        {U(3000000000u), '+', S(1), "S-2147483648"}, {S(2147483647), '*', S(2), "S-2"},
+        // An unsigned divisor above 2^31-1 acts as a negative one (-2).
+        {S(-7), '/', U(4294967294u), "S3"},
+        // Illegal operands leave the left operand as it was; an Index is converted first.
+        {I(5), '+', U(1), "I5", "\noperator+=: illegal lhs\n"},
+        {I(5), '-', I(2), "I5", "\noperator-=: illegal operands\n"},
+        {I(5), '*', S(2), "I5",
+         "\ncvtToInteger: index support not yet implemented\n\noperator*=: illegal lhs\n"},
+        {I(5), '/', F(2.0), "I5",
+         "\ncvtToFloat: index support not yet implemented\n\noperator/=: illegal lhs\n"},
+        {U(1), '+', I(0), "U1", "\noperator+=: illegal rhs\n"},
+        {S(1), '-', K(9), "S1", "\noperator-=: illegal rhs\n"},
+        {F(1), '*', I(0), "F1", "\noperator*=: illegal rhs\n"},
+        {K(-1), '+', U(1), "K-1", "\noperator+=: illegal lhs\n"},
+        {K(-1), '/', I(1), "K-1", "\noperator/=: illegal operands\n"},
+        // Integer division that cannot be done leaves the value and says so; Float follows IEEE.
+        {U(7), '/', U(0), "U7", "\noperator/=: division by zero\n", true},
+        {S(-2147483647 - 1), '/', S(-1), "S-2147483648", "\noperator/=: integer overflow\n", true},
+        {S(5), '/', U(0), "S5", "\noperator/=: division by zero\n", true},
+        {S(9), '/', S(-2), "S-4"}, {F(1), '/', U(0), "Finf"},
+        // clang-format on
     };
-    const auto toUns = [](EvalValue v) {
-        EXPECT_TRUE(v.cvtToUnsigned());
-        return v.asUnsigned();
+    for (const Operation& c : cases) {
+        DumpCapture dump;
+        EvalValue v = c.lhs;
+        if (c.op == '+') v += c.rhs;
+        if (c.op == '-') v -= c.rhs;
+        if (c.op == '*') v *= c.rhs;
+        if (c.op == '/') v /= c.rhs;
+        const std::string name = shown(c.lhs) + " " + c.op + " " + shown(c.rhs);
+        EXPECT_EQ(shown(v), c.result) << name;
+        EXPECT_EQ(dump.text(), c.dump) << name;
+        if (c.op == '/') {
+            EXPECT_EQ(EvalValue::lastDivisionFailed(), c.failed) << name;
+        }
+    }
+}
+
+TEST(EvalValue, ConvertsAndNegatesWithClampingAndTruncation) {
+    const Conversion cases[] = {
+        // clang-format off
+        {U(4294967294u), 'i', "S2147483647"}, {U(4294967294u), 'f', "F4294967294"},
+        {F(1e20), 'i', "S2147483647"}, {F(-1e20), 'i', "S-2147483648"}, {F(-2.7), 'i', "S-2"},
+        {F(NAN), 'i', "S0"}, {F(-0.5), 'u', "U0"}, {S(-3), 'u', "U0"}, {F(3.99), 'u', "U3"},
+        {F(1e10), 'u', "U4294967295"},
+        // Negation gives the kind that holds the result.
+        {U(5), '-', "S-5"}, {U(3000000000u), '-', "F-3000000000"}, {F(0.5), '-', "F-0.5"},
+        {S(-2147483647 - 1), '-', "F2147483648"},
+        // What cannot be converted stays as it was and is reported.
+        {I(1), 'i', "I1", "\ncvtToInteger: index support not yet implemented\n"},
+        {I(1), 'u', "I1", "\ncvtToUnsigned: index support not yet implemented\n"},
+        {I(1), 'f', "I1", "\ncvtToFloat: index support not yet implemented\n"},
+        {I(1), '-', "S0", "\noperator-: index support not yet implemented\n"},
+        {K(4), 'i', "K4", "\ncvtToInteger: illegal type encountered\n"},
+        {K(4), 'u', "K4", "\ncvtToUnsigned: illegal type encountered\n"},
+        {K(4), 'f', "K4", "\ncvtToFloat: illegal type encountered\n"},
+        {K(7), '-', "S0", "\noperator-: illegal type encountered\n"},
+        // clang-format on
     };
-    EXPECT_EQ(toInt(F(1e20)), 2147483647);
-    EXPECT_EQ(toInt(F(-1e20)), -2147483648);
-    EXPECT_EQ(toInt(F(-2.7)), -2);
-    EXPECT_EQ(toInt(F(NAN)), 0);
-    EXPECT_EQ(toUns(F(-0.5)), 0u);
-    EXPECT_EQ(toUns(S(-3)), 0u);
-    EXPECT_EQ(toUns(F(1e10)), 4294967295u);
-    EXPECT_EQ(toUns(F(3.99)), 3u);
-    EXPECT_EQ(dump.text(), "");
-
-    EvalValue sym = I(1);
-    EXPECT_FALSE(sym.cvtToInteger());
-    EXPECT_FALSE(sym.cvtToUnsigned());
-    EXPECT_FALSE(sym.cvtToFloat());
-    EXPECT_EQ(sym.kind(), Index);
-    EXPECT_EQ(dump.take(),
-              "\ncvtToInteger: index support not yet implemented\n"
-              "\ncvtToUnsigned: index support not yet implemented\n"
-              "\ncvtToFloat: index support not yet implemented\n");
-    EvalValue bad = EvalValue::withKind(4);
-    EXPECT_FALSE(bad.cvtToInteger() || bad.cvtToUnsigned() || bad.cvtToFloat());
-    EXPECT_EQ(dump.take(),
-              "\ncvtToInteger: illegal type encountered\n"
-              "\ncvtToUnsigned: illegal type encountered\n"
-              "\ncvtToFloat: illegal type encountered\n");
-}
-
-TEST(EvalValue, NegatesIntoTheKindThatHoldsTheResult) {
-    DumpCapture dump;
-    EvalValue n = -U(5);
-    EXPECT_EQ(n.kind(), Signed);
-    EXPECT_EQ(n.asSigned(), -5);
-    n = -U(3000000000u);
-    EXPECT_EQ(n.kind(), Float);
-    EXPECT_EQ(n.asDouble(), -3000000000.0);
-    n = -S(-2147483647 - 1);
-    EXPECT_EQ(n.kind(), Float);
-    EXPECT_EQ(n.asDouble(), 2147483648.0);
-    n = -F(0.5);
-    EXPECT_EQ(n.asDouble(), -0.5);
-    EXPECT_EQ(dump.text(), "");
-    n = -I(1);
-    EXPECT_EQ(n.kind(), Signed);
-    EXPECT_EQ(n.asSigned(), 0);
-    n = -EvalValue::withKind(7);
-    EXPECT_EQ(dump.text(),
-              "\noperator-: index support not yet implemented\n"
-              "\noperator-: illegal type encountered\n");
-}
-
-TEST(EvalValue, IntegerDivisionThatCannotBeDoneLeavesTheValueAndSaysSo) {
-    DumpCapture dump;
-    EvalValue u = U(7);
-    u /= U(0);
-    EXPECT_TRUE(EvalValue::lastDivisionFailed());
-    EXPECT_EQ(u.asUnsigned(), 7u);
-    EvalValue s = S(-2147483647 - 1);
-    s /= S(-1);
-    EXPECT_TRUE(EvalValue::lastDivisionFailed());
-    EXPECT_EQ(s.asSigned(), -2147483647 - 1);
-    EvalValue z = S(5);
-    z /= U(0);
-    EXPECT_TRUE(EvalValue::lastDivisionFailed());
-    EXPECT_EQ(dump.take(),
-              "\noperator/=: division by zero\n\noperator/=: integer overflow\n"
-              "\noperator/=: division by zero\n");
-    EvalValue ok = S(9);
-    ok /= S(-2);
-    EXPECT_FALSE(EvalValue::lastDivisionFailed());
-    EXPECT_EQ(ok.asSigned(), -4);
-    EvalValue inf = F(1);
-    inf /= U(0);  // IEEE division
-    EXPECT_FALSE(EvalValue::lastDivisionFailed());
-    EXPECT_TRUE(std::isinf(inf.asDouble()));
+    for (const Conversion& c : cases) {
+        DumpCapture dump;
+        EvalValue v = c.value;
+        bool ok = true;
+        if (c.to == 'i') ok = v.cvtToInteger();
+        if (c.to == 'u') ok = v.cvtToUnsigned();
+        if (c.to == 'f') ok = v.cvtToFloat();
+        if (c.to == '-') v = -c.value;
+        const std::string name = shown(c.value) + " to " + c.to;
+        EXPECT_EQ(shown(v), c.result) << name;
+        EXPECT_EQ(ok, *c.dump == '\0' || c.to == '-') << name;
+        EXPECT_EQ(dump.text(), c.dump) << name;
+    }
 }
 
 TEST(EvalValue, ConvertsPolarToCartesian) {
     DumpCapture dump;
     EvalValue r = U(2), a = U(0);
     EXPECT_TRUE(EvalValue::cvtPolarToCartesian(r, a));
-    EXPECT_EQ(r.asDouble(), 2.0);
-    EXPECT_EQ(a.asDouble(), 0.0);
+    EXPECT_EQ(shown(r) + " " + shown(a), "F2 F0");
     r = F(2);
     a = F(M_PI / 2);
     EXPECT_TRUE(EvalValue::cvtPolarToCartesian(r, a));
@@ -212,8 +152,7 @@ TEST(EvalValue, ConvertsPolarToCartesian) {
 
     EvalValue rr = U(3), sym = I(0);
     EXPECT_FALSE(EvalValue::cvtPolarToCartesian(rr, sym));
-    EXPECT_EQ(rr.kind(), Float);  // the one that converted stays converted
-    EXPECT_EQ(rr.asDouble(), 3.0);
+    EXPECT_EQ(shown(rr), "F3");  // the one that converted stays converted
     EXPECT_EQ(dump.text(),
               "\ncvtToFloat: index support not yet implemented\n"
               "\ncvtPolarToCartesian: illegal arguments\n");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 TEST(VHTML_EncodeString, ReplacesTableCharactersByTheirEntities) {
     EXPECT_EQ(VHTML_EncodeString("a<b"), V_STRING("a&ltb"));
@@ -19,16 +20,15 @@ TEST(VHTML_EncodeString, ReplacesTableCharactersByTheirEntities) {
 }
 
 TEST(VHTML_EncodeChar, CoversExactlyTheTable) {
-    EXPECT_EQ(VHTML_EncodeChar(' '), V_STRING("&nbsp;"));
-    EXPECT_EQ(VHTML_EncodeChar('>'), V_STRING("&gt"));
-    EXPECT_EQ(VHTML_EncodeChar('\xC0'), V_STRING("&Agrave;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xC6'), V_STRING("&AElig;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xDE'), V_STRING("&THORN;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xDF'), V_STRING("&szlig;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xF1'), V_STRING("&ntilde;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xFC'), V_STRING("&uuml;"));
-    EXPECT_EQ(VHTML_EncodeChar('\xFF'), V_STRING("&yuml;"));
-    EXPECT_EQ(VHTML_EncodeChar('\0'), V_STRING(""));
+    const std::pair<char, const char*> cases[] = {
+        // clang-format off
+        {' ', "&nbsp;"}, {'>', "&gt"}, {'\xC0', "&Agrave;"}, {'\xC6', "&AElig;"},
+        {'\xDE', "&THORN;"}, {'\xDF', "&szlig;"}, {'\xF1', "&ntilde;"}, {'\xFC', "&uuml;"},
+        {'\xFF', "&yuml;"}, {'\0', ""},
+        // clang-format on
+    };
+    for (const auto& [c, entity] : cases)
+        EXPECT_EQ(VHTML_EncodeChar(c), V_STRING(entity)) << static_cast<int>(c);
 
     // Every other byte stays as it is: Eth, eth, the multiplication and division signs, the
     // apostrophe, and everything below 192 but the five ASCII entries.

@@ -6,7 +6,7 @@
 
 #include "support/dump_capture.h"
 
-TEST(VSTRI_Match, DescribesAnOccurrenceByPositionAndLength) {
+TEST(VSTRI_Match, DescribesAnOccurrenceByPositionAndLengthAndIsNullWithoutOne) {
     const VSTRI_Match match(3, 4);
     EXPECT_EQ(match.position(), 3u);
     EXPECT_EQ(match.length(), 4u);
@@ -18,9 +18,8 @@ TEST(VSTRI_Match, DescribesAnOccurrenceByPositionAndLength) {
     const VSTRI_Match fresh;
     EXPECT_EQ(fresh.position(), 0u);
     EXPECT_EQ(fresh.length(), 0u);
-}
 
-TEST(VSTRI_Match, ConvertsToNullExactlyWhenItHoldsNoMatch) {
+    // It converts to null exactly when it holds no match.
     EXPECT_EQ(static_cast<void*>(VSTRI_Match(0, 0)), nullptr);
     EXPECT_EQ(static_cast<void*>(VSTRI_Match(0, 5)), nullptr);
     EXPECT_NE(static_cast<void*>(VSTRI_Match(1, 0)), nullptr);
@@ -49,6 +48,14 @@ TEST(VSTRI_MatchingList, HoldsItsCapacityOfClearedRecords) {
     EXPECT_EQ(small.capacity(), 3u);
     EXPECT_EQ(small[2], VSTRI_Match(0, 0));
     EXPECT_EQ(VSTRI_MatchingList(0).capacity(), 0u);
+
+    // Assigning a list to itself keeps its records.
+    VSTRI_MatchingList list(4);
+    list[1] = VSTRI_Match(5, 6);
+    VSTRI_MatchingList& same = list;
+    list = same;
+    EXPECT_EQ(list.capacity(), 4u);
+    EXPECT_EQ(list[1], VSTRI_Match(5, 6));
 }
 
 TEST(VSTRI_MatchingList, CopiesTakeTheSourceCapacityAndRecords) {
@@ -74,15 +81,6 @@ TEST(VSTRI_MatchingList, CopiesTakeTheSourceCapacityAndRecords) {
     VSTRI_MatchingList empty(0);
     target = empty;
     EXPECT_EQ(target.capacity(), 0u);
-}
-
-TEST(VSTRI_MatchingList, AssignmentToItselfKeepsTheRecords) {
-    VSTRI_MatchingList list(4);
-    list[1] = VSTRI_Match(5, 6);
-    VSTRI_MatchingList& same = list;
-    list = same;
-    EXPECT_EQ(list.capacity(), 4u);
-    EXPECT_EQ(list[1], VSTRI_Match(5, 6));
 }
 
 TEST(VSTRI_MatchingList, NeverReachesPastItsRecords) {

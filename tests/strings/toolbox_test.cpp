@@ -6,24 +6,30 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "support/dump_capture.h"
 
 namespace {
 
 // Evaluates a double; returns the position on failure, 0 on success.
-int rejectAt(const char* text) {
+int rejectAt(const std::string& text) {
     double v = 0;
     evalInfo info;
     info.position = -1;
-    const bool ok = VSTRI_Toolbox::evaluate(text, v, info);
+    const bool ok = VSTRI_Toolbox::evaluate(text.c_str(), v, info);
     return ok ? 0 : info.position;
 }
 
-double value(const char* text) {
-    double v = -999;
+// Evaluates `text`, also through the overload without evalInfo, which must agree.
+template <class T = double>
+T value(const std::string& text) {
+    T v = 99, same = 99;
     evalInfo info;
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate(text, v, info)) << text << " at " << info.position;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(text.c_str(), v, info)) << text << " at " << info.position;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate(text.c_str(), same)) << text;
+    EXPECT_EQ(same, v) << text;
     return v;
 }
 
@@ -35,45 +41,30 @@ std::string formatted(double v) {
 
 }  // namespace
 
-TEST(VSTRI_Toolbox, EvaluatesExpressionsWithPrecedenceAndKinds) {
-    EXPECT_EQ(value("3*(2+1.5)"), 10.5);
-    EXPECT_EQ(value("1.25e3/4-7"), 305.5);
-    EXPECT_EQ(value("2+3*4-10/5"), 12.0);
-    EXPECT_EQ(value("20-5-3"), 12.0);  // left-associative
-    EXPECT_EQ(value("7/2"), 3.0);      // integer division
-    EXPECT_EQ(value("7/2.0"), 3.5);
-    EXPECT_EQ(value("3-5"), 4294967294.0);  // unsigned wrap-around
-    EXPECT_EQ(value("2--3"), 5.0);
-    EXPECT_EQ(value("-(2+3)*+2"), -10.0);
-    EXPECT_EQ(value("12#"), 12.0);  // characters outside the syntax are skipped
-    EXPECT_EQ(value(" \t1\n+\n1 "), 2.0);
+TEST(VSTRI_Toolbox, EvaluatesExpressionsAndLiteralsOfEveryForm) {
+    const std::pair<const char*, double> cases[] = {
+        // clang-format off
+        {"3*(2+1.5)", 10.5}, {"1.25e3/4-7", 305.5}, {"2+3*4-10/5", 12.0},
+        {"20-5-3", 12.0} /* left-associative */, {"7/2", 3.0} /* integer division */,
+        {"7/2.0", 3.5}, {"3-5", 4294967294.0} /* unsigned wrap-around */, {"2--3", 5.0},
+        {"-(2+3)*+2", -10.0}, {"12#", 12.0} /* characters outside the syntax are skipped */,
+        {" \t1\n+\n1 ", 2.0}, {"-2147483648/-1", 2147483648.0} /* the negated literal is a Float */,
+        {"1/0.0", INFINITY},
+        // Floating literals in every written form.
+        {"1E3", 1000.0}, {"1e3", 1000.0}, {"1.e3", 1000.0}, {".5e3", 500.0}, {"1.", 1.0},
+        {".5", 0.5}, {"2.5E-1", 0.25}, {"1e+2", 100.0}, {"1e999", INFINITY},
+        // clang-format on
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(value(text), expected) << text;
 
-    long n = 0;
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("3-5", n));
-    EXPECT_EQ(n, 2147483647);
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("-7/2", n));
-    EXPECT_EQ(n, -3);
-    unsigned long u = 0;
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("3-5", u));
-    EXPECT_EQ(u, 4294967294ul);
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("-2.5", u));
-    EXPECT_EQ(u, 0ul);
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("4294967295", u));
-    EXPECT_EQ(u, 4294967295ul);
-}
+    EXPECT_EQ(value<long>("3-5"), 2147483647);
+    EXPECT_EQ(value<long>("-7/2"), -3);
+    EXPECT_EQ(value<unsigned long>("3-5"), 4294967294ul);
+    EXPECT_EQ(value<unsigned long>("-2.5"), 0ul);
+    EXPECT_EQ(value<unsigned long>("4294967295"), 4294967295ul);
 
-TEST(VSTRI_Toolbox, ReadsFloatingLiteralsInEveryWrittenForm) {
-    EXPECT_EQ(value("1E3"), 1000.0);
-    EXPECT_EQ(value("1e3"), 1000.0);
-    EXPECT_EQ(value("1.e3"), 1000.0);
-    EXPECT_EQ(value(".5e3"), 500.0);
-    EXPECT_EQ(value("1."), 1.0);
-    EXPECT_EQ(value(".5"), 0.5);
-    EXPECT_EQ(value("2.5E-1"), 0.25);
-    EXPECT_EQ(value("1e+2"), 100.0);
-    EXPECT_TRUE(std::isinf(value("1e999")));
-
-    // Numbers are read the same way whatever the program's locale.
+    // Numbers are read and written the same way whatever the program's locale.
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous != nullptr ? previous : "C";
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
@@ -87,24 +78,12 @@ TEST(VSTRI_Toolbox, ReadsFloatingLiteralsToTheNearestDouble) {
     // Short literals are converted without the C library; each must give exactly what reading
     // the text with strtod gives, on both sides of the limits of that way (15 significant digits,
     // powers of ten up to 22 either way) and for literals of every shape.
-    const char* const borders[] = {"123456789012345.0",
-                                   "1234567890123456.0",
-                                   "9007199254740993.0",
-                                   "0.1",
-                                   "0.3",
-                                   "1e22",
-                                   "1e23",
-                                   "1.5e-22",
-                                   "1.5e-23",
-                                   "000123.4500",
-                                   "0.000000000000000000000012",
-                                   "12345.67890123e10",
-                                   "4.9e-324",
-                                   "2.2250738585072014e-308",
-                                   "0.0e400",
-                                   "7.e-0",
-                                   "1e-1000",
-                                   ".000000000000001e-7"};
+    // clang-format off
+    const char* const borders[] = {"123456789012345.0", "1234567890123456.0", "9007199254740993.0",
+        "0.1", "0.3", "1e22", "1e23", "1.5e-22", "1.5e-23", "000123.4500",
+        "0.000000000000000000000012", "12345.67890123e10", "4.9e-324", "2.2250738585072014e-308",
+        "0.0e400", "7.e-0", "1e-1000", ".000000000000001e-7"};
+    // clang-format on
     for (const char* text : borders)
         EXPECT_EQ(value(text), std::strtod(text, nullptr)) << text;
 
@@ -115,61 +94,52 @@ TEST(VSTRI_Toolbox, ReadsFloatingLiteralsToTheNearestDouble) {
         for (unsigned int d = gen() % 14; d > 0; --d)
             text += static_cast<char>('0' + gen() % 10);
         if (gen() % 3 == 0) text += "e" + std::to_string(static_cast<int>(gen() % 61) - 30);
-        EXPECT_EQ(value(text.c_str()), std::strtod(text.c_str(), nullptr)) << text;
+        EXPECT_EQ(value(text), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 
 TEST(VSTRI_Toolbox, RejectsMalformedEntriesAtThePositionReached) {
-    EXPECT_EQ(rejectAt(""), 1);
-    EXPECT_EQ(rejectAt("   "), 4);     // blanks count
-    EXPECT_EQ(rejectAt("12 abc"), 6);  // the word that is not a keyword
-    EXPECT_EQ(rejectAt("1 2"), 3);     // text left after the entry
-    EXPECT_EQ(rejectAt("2e"), 3);
-    EXPECT_EQ(rejectAt("2e+"), 4);
-    EXPECT_EQ(rejectAt("."), 1);
-    EXPECT_EQ(rejectAt(".e5"), 1);  // 'e' after a bare point starts no exponent
-    EXPECT_EQ(rejectAt(".E5"), 3);  // 'E' does, but a bare point is no number
-    EXPECT_EQ(rejectAt("--3"), 2);
-    EXPECT_EQ(rejectAt("(1+2"), 5);
-    EXPECT_EQ(rejectAt("x"), 1);  // a keyword is no value
-    EXPECT_EQ(rejectAt("1,2"), 2);
-    EXPECT_EQ(rejectAt("3*"), 3);
-    EXPECT_EQ(rejectAt("4294967296"), 10);  // beyond 32 bits
-    EXPECT_EQ(rejectAt("1/0"), 4);          // integer division by zero
-    EXPECT_EQ(rejectAt("(-2147483647-1)/-1"), 19);
-    EXPECT_EQ(value("-2147483648/-1"), 2147483648.0);  // the negated literal is a Float
-    EXPECT_EQ(value("1/0.0"), INFINITY);
-}
+    const std::pair<const char*, int> cases[] = {
+        // clang-format off
+        {"", 1}, {"   ", 4} /* blanks count */, {"12 abc", 6} /* the word that is not a keyword */,
+        {"1 2", 3} /* text left after the entry */, {"2e", 3}, {"2e+", 4}, {".", 1},
+        {".e5", 1} /* 'e' after a bare point starts no exponent */,
+        {".E5", 3} /* 'E' does, but a bare point is no number */, {"--3", 2}, {"(1+2", 5},
+        {"x", 1} /* a keyword is no value */, {"1,2", 2}, {"3*", 3},
+        {"4294967296", 10} /* beyond 32 bits */, {"1/0", 4} /* integer division by zero */,
+        {"(-2147483647-1)/-1", 19},
+        // clang-format on
+    };
+    for (const auto& [text, position] : cases)
+        EXPECT_EQ(rejectAt(text), position) << text;
 
-TEST(VSTRI_Toolbox, WritesOutputsBeforeTheFinalCheck) {
+    // The outputs are written before the final check, and the position is reset by a success.
     double v = 0;
     evalInfo info;
     EXPECT_FALSE(VSTRI_Toolbox::evaluate("1+2)", v, info));
-    EXPECT_EQ(v, 3.0);
-    EXPECT_EQ(info.position, 4);
+    EXPECT_EQ(std::make_tuple(v, info.position), std::make_tuple(3.0, 4));
     EXPECT_TRUE(VSTRI_Toolbox::evaluate("1", v, info));
-    EXPECT_EQ(info.position, 0);  // reset by a success
+    EXPECT_EQ(info.position, 0);
     v = 8;
     EXPECT_FALSE(VSTRI_Toolbox::evaluate("(1", v, info));
     EXPECT_EQ(v, 8.0);  // failed before the outputs
 }
 
 TEST(VSTRI_Toolbox, LimitsNamesNumbersSymbolsAndNesting) {
-    EXPECT_EQ(value(std::string(126, '7').insert(0, "0.").substr(0, 126).c_str()),
-              std::stod("0." + std::string(124, '7')));
-    EXPECT_EQ(rejectAt(("1." + std::string(125, '0')).c_str()), 127);
-    std::string name = "A" + std::string(125, 'b');
+    EXPECT_EQ(value("0." + std::string(124, '7')), std::stod("0." + std::string(124, '7')));
+    EXPECT_EQ(rejectAt("1." + std::string(125, '0')), 127);
+    const std::string name = "A" + std::string(125, 'b');
     long n = 5;
     DumpCapture dump;
     EXPECT_TRUE(VSTRI_Toolbox::evaluate(name.c_str(), n));
-    EXPECT_EQ(rejectAt((name + "c").c_str()), 127);
+    EXPECT_EQ(rejectAt(name + "c"), 127);
 
     // 123 new symbols fit the 128 entries; the 124th does not.
     std::string many;
     for (int i = 0; i < 123; ++i)
         many += "+S" + std::to_string(i);
     EXPECT_TRUE(VSTRI_Toolbox::evaluate(many.c_str(), n));
-    EXPECT_NE(rejectAt((many + "+T").c_str()), 0);
+    EXPECT_NE(rejectAt(many + "+T"), 0);
     // The same symbol used again takes no new entry; the table starts empty every time.
     std::string same;
     for (int i = 0; i < 300; ++i)
@@ -179,11 +149,11 @@ TEST(VSTRI_Toolbox, LimitsNamesNumbersSymbolsAndNesting) {
     std::string longNames;
     for (int i = 0; i < 10; ++i)
         longNames += "+L" + std::string(100, 'a' + i) + std::to_string(i);
-    EXPECT_NE(rejectAt(longNames.c_str()), 0);
+    EXPECT_NE(rejectAt(longNames), 0);
 
-    EXPECT_EQ(value((std::string(256, '(') + "1" + std::string(256, ')')).c_str()), 1.0);
-    EXPECT_EQ(rejectAt((std::string(257, '(') + "1" + std::string(257, ')')).c_str()), 257);
-    EXPECT_NE(rejectAt(std::string(100000, '(').c_str()), 0);  // no stack exhaustion
+    EXPECT_EQ(value(std::string(256, '(') + "1" + std::string(256, ')')), 1.0);
+    EXPECT_EQ(rejectAt(std::string(257, '(') + "1" + std::string(257, ')')), 257);
+    EXPECT_NE(rejectAt(std::string(100000, '(')), 0);  // no stack exhaustion
 }
 
 TEST(VSTRI_Toolbox, LeavesOutputsUnchangedForValuelessResults) {
@@ -197,40 +167,49 @@ TEST(VSTRI_Toolbox, LeavesOutputsUnchangedForValuelessResults) {
     EXPECT_TRUE(VSTRI_Toolbox::evaluate("Abc2", d));
     EXPECT_EQ(d, 1.5);
     EXPECT_EQ(dump.take(), "\ncvtToFloat: index support not yet implemented\n");
+
+    // A polar offset with a symbol adds the radius; the symbol cannot be added.
+    double x = 10, y = 20;
+    EXPECT_TRUE(VSTRI_Toolbox::evaluate("d 2, A", x, y));
+    EXPECT_EQ(std::make_tuple(x, y), std::make_tuple(12.0, 20.0));
+    EXPECT_EQ(dump.take(),
+              "\ncvtToFloat: index support not yet implemented\n"
+              "\ncvtPolarToCartesian: illegal arguments\n"
+              "\noperator+=: illegal rhs\n");
 }
 
-TEST(VSTRI_Toolbox, EvaluatesTwoDimensionalPointEntries) {
-    const auto point = [](const char* text, double x, double y) {
-        evalInfo info;
-        const bool ok = VSTRI_Toolbox::evaluate(text, x, y, info);
-        return std::make_tuple(ok, x, y, info.position);
+TEST(VSTRI_Toolbox, EvaluatesPointEntries) {
+    // Text, then success, x, y and the position reached, starting from (10, 20).
+    const std::tuple<const char*, bool, double, double, int> cases[] = {
+        // clang-format off
+        {"5,-5", true, 15, 15, 0}, {"x5, y5", true, 5, 5, 0}, {"x5,", true, 5, 20, 0},
+        {"x,y", true, 0, 0, 0}, {"d 2, 0", true, 12, 20, 0}, {"p 2, 0", true, 2, 0, 0},
+        {"x5", false, 10, 20, 3} /* comma missing */, {",", true, 10, 20, 0},
+        {"", false, 10, 20, 1},
+        // clang-format on
     };
-    EXPECT_EQ(point("5,-5", 10, 20), std::make_tuple(true, 15.0, 15.0, 0));
-    EXPECT_EQ(point("x5, y5", 10, 20), std::make_tuple(true, 5.0, 5.0, 0));
-    EXPECT_EQ(point("x5,", 10, 20), std::make_tuple(true, 5.0, 20.0, 0));
-    EXPECT_EQ(point("x,y", 10, 20), std::make_tuple(true, 0.0, 0.0, 0));
-    EXPECT_EQ(point("d 2, 0", 10, 20), std::make_tuple(true, 12.0, 20.0, 0));
-    EXPECT_EQ(point("p 2, 0", 10, 20), std::make_tuple(true, 2.0, 0.0, 0));
-    EXPECT_EQ(point("x5", 10, 20), std::make_tuple(false, 10.0, 20.0, 3));  // comma missing
-    EXPECT_EQ(point(",", 10, 20), std::make_tuple(true, 10.0, 20.0, 0));
-    EXPECT_EQ(point("", 10, 20), std::make_tuple(false, 10.0, 20.0, 1));
-    EXPECT_EQ(std::get<0>(point("y5,x5", 0, 0)), false);
-    EXPECT_EQ(std::get<0>(point("1,2,3", 0, 0)), false);
-
-    double x = 1, y = 1;
+    for (const auto& c : cases) {
+        double x = 10, y = 20;
+        evalInfo info;
+        const bool ok = VSTRI_Toolbox::evaluate(std::get<0>(c), x, y, info);
+        EXPECT_EQ(std::make_tuple(std::get<0>(c), ok, x, y, info.position), c);
+    }
+    double x = 1, y = 1, z = 3;
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("y5,x5", x, y));
+    EXPECT_FALSE(VSTRI_Toolbox::evaluate("1,2,3", x, y));
     EXPECT_TRUE(VSTRI_Toolbox::evaluate("p 2, 3.14159265358979323846/2", x, y));
     EXPECT_NEAR(x, 0.0, 1e-15);
     EXPECT_DOUBLE_EQ(y, 2.0);
-}
 
-TEST(VSTRI_Toolbox, EvaluatesThreeDimensionalPointEntries) {
-    double x = 1, y = 2, z = 3;
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate(",,z0", x, y, z));
-    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(1.0, 2.0, 0.0));
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("1,1,1", x, y, z));
-    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(2.0, 3.0, 1.0));
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("d 2,0,0", x, y, z));
-    EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(4.0, 3.0, 1.0));
+    // Three coordinates, each relative to what the previous entry left.
+    x = 1, y = 2;
+    const auto point = [&](const char* text) {
+        EXPECT_TRUE(VSTRI_Toolbox::evaluate(text, x, y, z)) << text;
+        return std::make_tuple(x, y, z);
+    };
+    EXPECT_EQ(point(",,z0"), std::make_tuple(1.0, 2.0, 0.0));
+    EXPECT_EQ(point("1,1,1"), std::make_tuple(2.0, 3.0, 1.0));
+    EXPECT_EQ(point("d 2,0,0"), std::make_tuple(4.0, 3.0, 1.0));
     EXPECT_TRUE(VSTRI_Toolbox::evaluate("p 2, 0, 3.14159265358979323846/2", x, y, z));
     EXPECT_NEAR(x, 0.0, 1e-15);
     EXPECT_NEAR(y, 0.0, 1e-15);
@@ -239,29 +218,15 @@ TEST(VSTRI_Toolbox, EvaluatesThreeDimensionalPointEntries) {
     EXPECT_FALSE(VSTRI_Toolbox::evaluate("z1,y1,x1", x, y, z));
 }
 
-TEST(VSTRI_Toolbox, PolarOffsetWithASymbolAddsTheUnconvertedParts) {
-    DumpCapture dump;
-    double x = 10, y = 20;
-    EXPECT_TRUE(VSTRI_Toolbox::evaluate("d 2, A", x, y));
-    EXPECT_EQ(x, 12.0);  // the radius is added, the symbol cannot be
-    EXPECT_EQ(y, 20.0);
-    EXPECT_EQ(dump.text(),
-              "\ncvtToFloat: index support not yet implemented\n"
-              "\ncvtPolarToCartesian: illegal arguments\n"
-              "\noperator+=: illegal rhs\n");
-}
-
 TEST(VSTRI_Toolbox, FormatsTheShortestFixedPointText) {
-    EXPECT_EQ(formatted(5), "5.0");
-    EXPECT_EQ(formatted(1.25), "1.25");
-    EXPECT_EQ(formatted(-0.5), "-0.5");
-    EXPECT_EQ(formatted(0), "0.0");
-    EXPECT_EQ(formatted(100), "100.0");
-    EXPECT_EQ(formatted(1.0 / 3), "0.3333333333333");
-    EXPECT_EQ(formatted(1e20), "100000000000000000000.0");
-    EXPECT_EQ(formatted(-1e16), "-10000000000000000.0");
+    const std::pair<double, const char*> cases[] = {
+        // clang-format off
+        {5, "5.0"}, {1.25, "1.25"}, {-0.5, "-0.5"}, {0, "0.0"}, {100, "100.0"},
+        {1.0 / 3, "0.3333333333333"}, {1e20, "100000000000000000000.0"},
+        {-1e16, "-10000000000000000.0"}, {INFINITY, "inf"}, {-INFINITY, "-inf"}, {1e-14, "0.0"},
+        // clang-format on
+    };
+    for (const auto& [number, text] : cases)
+        EXPECT_EQ(formatted(number), text) << number;
     EXPECT_EQ(formatted(1e308).size(), 311u);  // no fixed buffer to overrun
-    EXPECT_EQ(formatted(INFINITY), "inf");
-    EXPECT_EQ(formatted(-INFINITY), "-inf");
-    EXPECT_EQ(formatted(1e-14), "0.0");
 }

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/dump_capture.h"
@@ -78,33 +80,30 @@ std::string str(const V_STRING& s) {
 
 }  // namespace
 
-TEST(VLOCN_AbstractRepresentation, FormatsWithoutPrecisionAsGeneralOrTrimmedFixed) {
-    EXPECT_EQ(ProbeLength::text(0.5), "0.5");
-    EXPECT_EQ(ProbeLength::text(0.001), "0.001");  // "%.12f", then trimmed
-    EXPECT_EQ(ProbeLength::text(1234.5678901234), "1234.56789");
-    EXPECT_EQ(ProbeLength::text(0.01), "0.01");  // at the limit: "%.9g"
-    EXPECT_EQ(ProbeLength::text(-0.0034567), "-0.0034567");
-    EXPECT_EQ(ProbeLength::text(1e-9), "1e-09");  // at the lower limit: "%.9g"
-    EXPECT_EQ(ProbeLength::text(2e-9), "0.000000002");
-    EXPECT_EQ(ProbeLength::text(0), "0");
-    EXPECT_EQ(ProbeLength::text(1e20), "1e+20");
-    EXPECT_EQ(ProbeLength::text(std::numeric_limits<double>::infinity()), "inf");
-}
+TEST(VLOCN_AbstractRepresentation, FormatsWithAndWithoutPrecisionTrimmingZerosAndPoint) {
+    const std::pair<double, const char*> general[] = {
+        // clang-format off
+        {0.5, "0.5"}, {0.001, "0.001"} /* "%.12f", then trimmed */, {1234.5678901234, "1234.56789"},
+        {0.01, "0.01"} /* at the limit: "%.9g" */, {-0.0034567, "-0.0034567"},
+        {1e-9, "1e-09"} /* at the lower limit: "%.9g" */, {2e-9, "0.000000002"}, {0, "0"},
+        {1e20, "1e+20"}, {std::numeric_limits<double>::infinity(), "inf"},
+        // clang-format on
+    };
+    for (const auto& [v, text] : general)
+        EXPECT_EQ(ProbeLength::text(v), text) << v;
 
-TEST(VLOCN_AbstractRepresentation, FormatsWithPrecisionTrimmingZerosAndPoint) {
-    EXPECT_EQ(ProbeLength::text(1234.5, 3), "1234.5");
-    EXPECT_EQ(ProbeLength::text(10, 3), "10");
-    EXPECT_EQ(ProbeLength::text(0, 3), "0");
-    EXPECT_EQ(ProbeLength::text(0.005, 3), "0.005");
-    EXPECT_EQ(ProbeLength::text(0.0012346, 3), "0.001235");  // three more decimals below 0.01
-    EXPECT_EQ(ProbeLength::text(2.00004, 4), "2");
-    EXPECT_EQ(ProbeLength::text(-0.0034567, 4), "-0.0034567");
-    EXPECT_EQ(ProbeLength::text(1e-10, 3), "0");
+    const std::tuple<double, int, const char*> withPrecision[] = {
+        // clang-format off
+        {1234.5, 3, "1234.5"}, {10, 3, "10"}, {0, 3, "0"}, {0.005, 3, "0.005"},
+        {0.0012346, 3, "0.001235"} /* three more decimals below 0.01 */, {2.00004, 4, "2"},
+        {-0.0034567, 4, "-0.0034567"}, {1e-10, 3, "0"}, {std::nan(""), 3, "nan"},
+        // A precision of 0 prints no point, so nothing is trimmed; a negative one counts as 0.
+        {10, 0, "10"}, {100, -5, "100"},
+        // clang-format on
+    };
+    for (const auto& [v, precision, text] : withPrecision)
+        EXPECT_EQ(ProbeLength::text(v, precision), text) << v << " to " << precision;
     EXPECT_EQ(ProbeLength::text(-1e300, 6).size(), 302u);  // long texts are whole
-    // A precision of 0 prints no point, so nothing is trimmed; a negative one counts as 0.
-    EXPECT_EQ(ProbeLength::text(10, 0), "10");
-    EXPECT_EQ(ProbeLength::text(100, -5), "100");
-    EXPECT_EQ(ProbeLength::text(std::nan(""), 3), "nan");
 }
 
 TEST(VLOCN_AbstractRepresentation, ComposesLongAndShortText) {
@@ -118,7 +117,7 @@ TEST(VLOCN_AbstractRepresentation, ComposesLongAndShortText) {
               "sqare inch [sq.in.]");
 }
 
-TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNull) {
+TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNullAndIsActualRepComparesNumbers) {
     VLOCN_MeterConversion::setAsActual();
     ProbeLength::store(VLOCN_QuadratMeter::thisRepresentation());
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), nullptr);
@@ -128,11 +127,8 @@ TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNull) {
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_InchConversion::thisRepresentation());
     ProbeLength::store(nullptr);
     EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), nullptr);
-    VLOCN_MeterConversion::setAsActual();
-}
 
-TEST(VLOCN_AbstractRepresentation, IsActualRepComparesRegistryNumbers) {
-    ProbeLength::store(nullptr);
+    // isActualRep compares registry numbers.
     EXPECT_FALSE(VLOCN_MillimeterConversion::thisRepresentation()->isActualRep());  // no current
     VLOCN_MillimeterConversion::setAsActual();
     EXPECT_TRUE(VLOCN_MillimeterConversion::thisRepresentation()->isActualRep());
@@ -165,6 +161,15 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepStoresAndAnnouncesAChangeOnce) 
     EXPECT_EQ(angles.heard.size(), 2u);
     EXPECT_EQ(stored("LengthSettings"), -1);
     VLOCN_AngleDeg::setAsActual();
+
+    // Without a current representation, the one set becomes current and is announced.
+    ProbeLength::store(nullptr);
+    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_MillimeterConversion::thisRepresentation());
+    EXPECT_EQ(stored("LengthSettings"), 201);
+    ASSERT_EQ(lengths.heard.size(), 1u);
+    EXPECT_EQ(lengths.heard[0], VLOCN_MillimeterConversion::thisRepresentation());
+    VLOCN_BaseLengthClass::setFromRegistry(204);
 }
 
 TEST(VLOCN_AbstractRepresentation, SetAsActualRepUsesEachKindsNames) {
@@ -185,18 +190,6 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepUsesEachKindsNames) {
     EXPECT_TRUE(VLOCN_SquareFeet::thisRepresentation()->isActualRep());
     VLOCN_BaseAreaClass::setFromRegistry(304);
     VLOCN_BaseVolumeClass::setFromRegistry(404);
-    VLOCN_BaseLengthClass::setFromRegistry(204);
-}
-
-TEST(VLOCN_AbstractRepresentation, SetAsActualRepWithoutCurrentMakesItCurrent) {
-    TempRegistry reg;
-    ChangeListener lengths("LengthUnitChanged", &currentLength);
-    ProbeLength::store(nullptr);
-    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_MillimeterConversion::thisRepresentation());
-    EXPECT_EQ(stored("LengthSettings"), 201);
-    ASSERT_EQ(lengths.heard.size(), 1u);
-    EXPECT_EQ(lengths.heard[0], VLOCN_MillimeterConversion::thisRepresentation());
     VLOCN_BaseLengthClass::setFromRegistry(204);
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/representation_checks.h"
+
 namespace {
 
 constexpr double kHalfPi = 1.5707963267948966;
@@ -15,24 +17,21 @@ std::string shown(const VLOCN_AbstractRepresentation* rep, double rad) {
 }  // namespace
 
 TEST(VLOCN_BaseAngleClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
-    const VLOCN_AbstractRepresentation* rad = VLOCN_AngleRad::thisRepresentation();
-    const VLOCN_AbstractRepresentation* deg = VLOCN_AngleDeg::thisRepresentation();
-    const VLOCN_AbstractRepresentation* gon = VLOCN_AngleGon::thisRepresentation();
-    EXPECT_EQ(rad->getUnitRegistryNumber(), 101);
-    EXPECT_EQ(deg->getUnitRegistryNumber(), 102);
-    EXPECT_EQ(gon->getUnitRegistryNumber(), 103);
-    EXPECT_EQ(VLOCN_AngleGon::getUnitRegistryNumberStatic(), 103);
-    EXPECT_EQ(VLOCN_AngleRad::getUnitDescriptionStatic().str(), "rad");
-    EXPECT_EQ(deg->getUnitDescriptionComposed().str(), "deg [deg]");
-    EXPECT_EQ(gon->getUnitDescription().str(), "gon");
-    EXPECT_EQ(rad->getConversionScalar(), 1.0);
-    EXPECT_EQ(deg->getConversionScalar(), 57.29577951308232);
-    EXPECT_EQ(gon->getConversionScalar(), 63.66197723675814);
-    // Through the abstract interface the kind's names are reachable.
-    EXPECT_STREQ(deg->getEventName(), "AngleUnitChanged");
-    EXPECT_STREQ(deg->getRegistryValueName(), "AngleSettings");
+    checkUnits<VLOCN_BaseAngleClass>(
+        {unit<VLOCN_AngleRad>(0x1001, 101, "rad", "rad", 1.0),
+         unit<VLOCN_AngleDeg>(0x1002, 102, "deg", "deg", 57.29577951308232),
+         unit<VLOCN_AngleGon>(0x1003, 103, "gon", "gon", 63.66197723675814)},
+        "AngleUnitChanged", "AngleSettings", "", VLOCN_AngleDeg::thisRepresentation(),
+        {0, 104, 201});
+    EXPECT_EQ(VLOCN_AngleDeg::thisRepresentation()->getUnitDescriptionComposed().str(),
+              "deg [deg]");
     EXPECT_EQ(VLOCN_BaseAngleClass::getMin(), -6.283185307179586);
     EXPECT_EQ(VLOCN_BaseAngleClass::getMax(), 6.283185307179586);
+    // The kinds are separate: a length change leaves the angle unit alone.
+    VLOCN_MillimeterConversion::setAsActual();
+    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation());
+    EXPECT_FALSE(VLOCN_AngleGon::thisRepresentation()->isActualRep());
+    VLOCN_MeterConversion::setAsActual();
 }
 
 TEST(VLOCN_BaseAngleClass, ShowsAnglesUntrimmed) {
@@ -76,23 +75,4 @@ TEST(VLOCN_BaseAngleClass, FoldsAngles) {
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(-13.0), -6.716814692820414);
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(1.0), 1.0);
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(6.283184), 6.283184);  // inside the tolerance
-}
-
-TEST(VLOCN_BaseAngleClass, SetFromRegistryPicksRadiansGonOrDegrees) {
-    VLOCN_BaseAngleClass::setFromRegistry(101);
-    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleRad::thisRepresentation());
-    VLOCN_BaseAngleClass::setFromRegistry(103);
-    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleGon::thisRepresentation());
-    for (long number : {102L, 0L, 104L, 201L}) {
-        VLOCN_AngleRad::setAsActual();
-        VLOCN_BaseAngleClass::setFromRegistry(number);
-        EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation())
-            << number;
-    }
-    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->isActualRep());
-    EXPECT_FALSE(VLOCN_AngleGon::thisRepresentation()->isActualRep());
-    // The kinds are separate: a length change leaves the angle unit alone.
-    VLOCN_MillimeterConversion::setAsActual();
-    EXPECT_EQ(VLOCN_BaseAngleClass::getActual(), VLOCN_AngleDeg::thisRepresentation());
-    VLOCN_MeterConversion::setAsActual();
 }

@@ -1,50 +1,21 @@
 #include <gtest/gtest.h>
 #include <orvane/units/area_representations.h>
 
-#include <string>
-#include <vector>
-
-namespace {
-
-struct Row {
-    const VLOCN_AbstractRepresentation* rep;
-    long registry;
-    const char* shortText;
-    const char* longText;
-    double scale;
-    double oneUnitInMm2;
-};
-
-}  // namespace
+#include "support/representation_checks.h"
 
 TEST(VLOCN_BaseAreaClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
-    const std::vector<Row> rows = {
-        {VLOCN_QuadratMillimeter::thisRepresentation(), 301, "mm\xFD", "mm\xFD", 1.0, 1.0},
-        {VLOCN_QuadratCentimeter::thisRepresentation(), 302, "cm\xFD", "cm\xFD", 0.01, 100.0},
-        {VLOCN_QuadratDecimeter::thisRepresentation(), 303, "dm\xFD", "dm\xFD", 0.0001, 10000.0},
-        {VLOCN_QuadratMeter::thisRepresentation(), 304, "m\xFD", "m\xFD", 1e-6, 1e6},
-        {VLOCN_QuadratKilometer::thisRepresentation(), 305, "km\xFD", "km\xFD", 1e-12, 1e12},
-        {VLOCN_SquareInch::thisRepresentation(), 306, "sq.in.", "sqare inch", 0.0015500031000062,
-         645.16},
-        {VLOCN_SquareFeet::thisRepresentation(), 307, "sq.ft.", "square feet",
-         1.0763910416709721e-5, 92903.04000000001},
-        {VLOCN_SquareYard::thisRepresentation(), 308, "sq.yd.", "square yard",
-         1.1959900463010804e-6, 836127.36},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.longText);
-        EXPECT_EQ(row.rep->getUnitRegistryNumber(), row.registry);
-        EXPECT_EQ(row.rep->getUnitDescription().str(), row.shortText);
-        EXPECT_EQ(row.rep->getUnitDescriptionLong().str(), row.longText);
-        EXPECT_EQ(row.rep->getConversionScalar(), row.scale);
-        EXPECT_STREQ(row.rep->getEventName(), "AreaUnitChanged");
-        EXPECT_STREQ(row.rep->getRegistryValueName(), "AreaSettings");
-        double v = 0;
-        EXPECT_TRUE(row.rep->asFloat("1", v));
-        EXPECT_EQ(v, row.oneUnitInMm2);
-    }
-    EXPECT_EQ(VLOCN_QuadratMillimeter::getUnitDescriptionStatic().str(), "mm\xFD");
-    EXPECT_EQ(VLOCN_SquareFeet::getUnitRegistryNumberStatic(), 307);
+    checkUnits<VLOCN_BaseAreaClass>(
+        {unit<VLOCN_QuadratMillimeter>(0x3001, 301, "mm\xFD", "mm\xFD", 1.0, 1.0),
+         unit<VLOCN_QuadratCentimeter>(0x3002, 302, "cm\xFD", "cm\xFD", 0.01, 100.0),
+         unit<VLOCN_QuadratDecimeter>(0x3003, 303, "dm\xFD", "dm\xFD", 0.0001, 10000.0),
+         unit<VLOCN_QuadratMeter>(0x3004, 304, "m\xFD", "m\xFD", 1e-6, 1e6),
+         unit<VLOCN_QuadratKilometer>(0x3005, 305, "km\xFD", "km\xFD", 1e-12, 1e12),
+         unit<VLOCN_SquareInch>(0x3006, 306, "sq.in.", "sqare inch", 0.0015500031000062, 645.16),
+         unit<VLOCN_SquareFeet>(0x3007, 307, "sq.ft.", "square feet", 1.0763910416709721e-5,
+                                92903.04000000001),
+         unit<VLOCN_SquareYard>(0x3008, 308, "sq.yd.", "square yard", 1.1959900463010804e-6,
+                                836127.36)},
+        "AreaUnitChanged", "AreaSettings", "1", VLOCN_QuadratMeter::thisRepresentation(), {309, 0});
     EXPECT_EQ(VLOCN_SquareFeet::thisRepresentation()->getUnitDescriptionComposed().str(),
               "square feet [sq.ft.]");
     EXPECT_EQ(VLOCN_BaseAreaClass::getMin(), -1e12);
@@ -70,18 +41,4 @@ TEST(VLOCN_BaseAreaClass, ShowsAndReadsAreas) {
     EXPECT_TRUE(VLOCN_SquareYard::thisRepresentation()->asFloat("1.5", v));
     EXPECT_EQ(v, 1254191.04);
     EXPECT_FALSE(VLOCN_SquareFeet::thisRepresentation()->asFloat("", v));
-}
-
-TEST(VLOCN_BaseAreaClass, SetFromRegistryPicksTheNumberedUnitOrSquareMetres) {
-    for (long n = 301; n <= 308; ++n) {
-        VLOCN_BaseAreaClass::setFromRegistry(n);
-        ASSERT_NE(VLOCN_BaseAreaClass::getActual(), nullptr);
-        EXPECT_EQ(VLOCN_BaseAreaClass::getActual()->getUnitRegistryNumber(), n);
-    }
-    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_SquareYard::thisRepresentation());
-    VLOCN_BaseAreaClass::setFromRegistry(309);
-    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_QuadratMeter::thisRepresentation());
-    VLOCN_SquareInch::setAsActual();
-    VLOCN_BaseAreaClass::setFromRegistry(0);
-    EXPECT_EQ(VLOCN_BaseAreaClass::getActual(), VLOCN_QuadratMeter::thisRepresentation());
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "support/dump_capture.h"
 
@@ -23,19 +24,14 @@ double read(const std::string& text) {
     return fi()->asFloat(text.c_str(), v) ? v : std::nan("");
 }
 
-struct Parts {
-    bool ok;
-    long feet;
-    unsigned long inches, denominator, numerator;
-};
-
-Parts tupel(const char* text) {
-    Parts p{};
-    p.feet = 99;
-    p.inches = p.denominator = p.numerator = 99;
-    p.ok = VLOCN_FeetInchRepresentation::stringToTupel(text, p.feet, p.inches, p.denominator,
-                                                       p.numerator);
-    return p;
+// The parts stringToTupel reports, "ok feet inches denominator numerator" or "no ...".
+std::string tupel(const char* text) {
+    long feet = 99;
+    unsigned long inches = 99, denominator = 99, numerator = 99;
+    const bool ok =
+        VLOCN_FeetInchRepresentation::stringToTupel(text, feet, inches, denominator, numerator);
+    return (ok ? "ok " : "no ") + std::to_string(feet) + " " + std::to_string(inches) + " " +
+           std::to_string(denominator) + " " + std::to_string(numerator);
 }
 
 }  // namespace
@@ -52,66 +48,37 @@ TEST(VLOCN_FeetInchRepresentation, IsTheFeetAndInchLengthUnit) {
 }
 
 TEST(VLOCN_FeetInchRepresentation, FormatsToTheNearestSixteenthReduced) {
-    EXPECT_EQ(shown(0), "0\"");
-    EXPECT_EQ(shown(-0.0), "0\"");
-    EXPECT_EQ(shown(25.4), "1\"");
-    EXPECT_EQ(shown(12.7), "1/2\"");
-    EXPECT_EQ(shown(3.175), "1/8\"");
-    EXPECT_EQ(shown(304.8), "1'-0\"");
-    EXPECT_EQ(shown(1612.9), "5'-3 1/2\"");
-    EXPECT_EQ(shown(-1612.9), "-5'-3 1/2\"");
-    EXPECT_EQ(shown(-0.1), "-0\"");
-    EXPECT_EQ(shown(1.5875), "1/16\"");
-    EXPECT_EQ(shown(1.5), "1/16\"");  // rounded up
-    EXPECT_EQ(shown(0.7), "0\"");
-    EXPECT_EQ(shown(609.6), "2'-0\"");
-    EXPECT_EQ(shown(3657.6), "12'-0\"");
-    EXPECT_EQ(shown(22.225), "7/8\"");
-    EXPECT_EQ(shown(47.625), "1 7/8\"");
-    EXPECT_EQ(shown(19.05), "3/4\"");
-    EXPECT_EQ(shown(6.35), "1/4\"");
-    EXPECT_EQ(shown(311.15), "1'-0 1/4\"");
-    EXPECT_EQ(shown(1e12), "3280839895'-0 3/16\"");  // above 2^31 feet, still positive
-}
-
-TEST(VLOCN_FeetInchRepresentation, FormatsHugeAndNonFiniteValuesAsInches) {
-    EXPECT_EQ(shown(1e20), "3.93700787e+18\"");
-    EXPECT_EQ(shown(-1e20), "-3.93700787e+18\"");
-    EXPECT_EQ(shown(std::numeric_limits<double>::infinity()), "inf\"");
-    EXPECT_EQ(shown(-std::numeric_limits<double>::infinity()), "-inf\"");
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {
+        // clang-format off
+        {0, "0\""}, {-0.0, "0\""}, {25.4, "1\""}, {12.7, "1/2\""}, {3.175, "1/8\""},
+        {304.8, "1'-0\""}, {1612.9, "5'-3 1/2\""}, {-1612.9, "-5'-3 1/2\""}, {-0.1, "-0\""},
+        {1.5875, "1/16\""}, {1.5, "1/16\""} /* rounded up */, {0.7, "0\""}, {609.6, "2'-0\""},
+        {3657.6, "12'-0\""}, {22.225, "7/8\""}, {47.625, "1 7/8\""}, {19.05, "3/4\""},
+        {6.35, "1/4\""}, {311.15, "1'-0 1/4\""},
+        {1e12, "3280839895'-0 3/16\""} /* above 2^31 feet, still positive */,
+        // Huge and non-finite values are shown as inches.
+        {1e20, "3.93700787e+18\""}, {-1e20, "-3.93700787e+18\""}, {inf, "inf\""}, {-inf, "-inf\""},
+        // clang-format on
+    };
+    for (const auto& [mm, text] : cases)
+        EXPECT_EQ(shown(mm), text) << mm;
     EXPECT_NEAR(read(shown(1e20)), 1e20, 1e12);
 }
 
 TEST(VLOCN_FeetInchRepresentation, ReadsEveryAcceptedForm) {
-    const struct {
-        const char* text;
-        double mm;
-    } cases[] = {
-        {"5'", 1524.0},
-        {"-5'", -1524.0},
-        {"3\"", 76.2},
-        {"-3\"", -76.2},
-        {"5'3\"", 1600.2},
-        {"5'-3\"", 1600.2},
-        {"-5'3\"", -1600.2},
-        {"-5'-3\"", -1600.2},
-        {"1/2\"", 12.7},
-        {"-1/2\"", -12.7},
-        {"3 1/2\"", 88.9},
-        {"-3 1/2\"", -88.9},
-        {"5'-1/2\"", 1536.7},
-        {"5'-3 1/2\"", 1612.9},
-        {"-5'-3 1/2\"", -1612.9},
-        {" 10 '", 3048.0},
-        {" 5 ' - 3   1 / 2 \" ", 1612.9},
-        {"\t-\t5'\n", -1524.0},
-        {"31/2\"", 393.7},
-        {"0\"", 0.0},
+    const std::pair<const char*, double> cases[] = {
+        // clang-format off
+        {"5'", 1524.0}, {"-5'", -1524.0}, {"3\"", 76.2}, {"-3\"", -76.2}, {"5'3\"", 1600.2},
+        {"5'-3\"", 1600.2}, {"-5'3\"", -1600.2}, {"-5'-3\"", -1600.2}, {"1/2\"", 12.7},
+        {"-1/2\"", -12.7}, {"3 1/2\"", 88.9}, {"-3 1/2\"", -88.9}, {"5'-1/2\"", 1536.7},
+        {"5'-3 1/2\"", 1612.9}, {"-5'-3 1/2\"", -1612.9}, {" 10 '", 3048.0},
+        {" 5 ' - 3   1 / 2 \" ", 1612.9}, {"\t-\t5'\n", -1524.0}, {"31/2\"", 393.7}, {"0\"", 0.0},
         {"05'", 1524.0},
+        // clang-format on
     };
-    for (const auto& c : cases) {
-        EXPECT_NEAR(read(c.text), c.mm, 1e-9) << c.text;
-    }
+    for (const auto& [text, mm] : cases)
+        EXPECT_NEAR(read(text), mm, 1e-9) << text;
 }
 
 TEST(VLOCN_FeetInchRepresentation, FallsBackToAnExpressionInInches) {
@@ -136,29 +103,11 @@ TEST(VLOCN_FeetInchRepresentation, FallsBackToAnExpressionInInches) {
 }
 
 TEST(VLOCN_FeetInchRepresentation, StringToTupelReportsPartsWithoutSign) {
-    Parts p = tupel("-5'-3 1/2\"");
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 5);
-    EXPECT_EQ(p.inches, 3ul);
-    EXPECT_EQ(p.denominator, 2ul);
-    EXPECT_EQ(p.numerator, 1ul);
-
-    p = tupel("7\"");
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 0);
-    EXPECT_EQ(p.inches, 7ul);
-    EXPECT_EQ(p.denominator, 0ul);
-
-    p = tupel("4294967296'");  // 32-bit numbers wrap
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.feet, 0);
-
-    for (const char* bad : {"12", "5'3 1/2\"", "1/0\"", "3-1/2\""}) {
-        p = tupel(bad);
-        EXPECT_FALSE(p.ok) << bad;
-        EXPECT_EQ(p.feet, 0);
-        EXPECT_EQ(p.inches + p.denominator + p.numerator, 0ul);
-    }
+    EXPECT_EQ(tupel("-5'-3 1/2\""), "ok 5 3 2 1");
+    EXPECT_EQ(tupel("7\""), "ok 0 7 0 0");
+    EXPECT_EQ(tupel("4294967296'"), "ok 0 0 0 0");  // 32-bit numbers wrap
+    for (const char* bad : {"12", "5'3 1/2\"", "1/0\"", "3-1/2\""})
+        EXPECT_EQ(tupel(bad), "no 0 0 0 0") << bad;
 }
 
 TEST(VLOCN_FeetInchRepresentation, ReadsBackWhatItShows) {

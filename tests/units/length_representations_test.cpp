@@ -3,7 +3,8 @@
 #include <orvane/units/length_representations.h>
 
 #include <string>
-#include <vector>
+
+#include "support/representation_checks.h"
 
 namespace {
 
@@ -17,60 +18,27 @@ double read(const VLOCN_AbstractRepresentation* rep, const char* text) {
     return v;
 }
 
-struct Row {
-    const VLOCN_AbstractRepresentation* rep;
-    long registry;
-    long registryStatic;
-    const V_STRING& text;
-    const char* expectedText;
-    double scale;
-};
-
 }  // namespace
 
 TEST(VLOCN_BaseLengthClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
-    const std::vector<Row> rows = {
-        {VLOCN_MillimeterConversion::thisRepresentation(), 201,
-         VLOCN_MillimeterConversion::getUnitRegistryNumberStatic(),
-         VLOCN_MillimeterConversion::getUnitDescriptionStatic(), "mm", 1.0},
-        {VLOCN_CentimeterConversion::thisRepresentation(), 202,
-         VLOCN_CentimeterConversion::getUnitRegistryNumberStatic(),
-         VLOCN_CentimeterConversion::getUnitDescriptionStatic(), "cm", 0.1},
-        {VLOCN_DecimeterConversion::thisRepresentation(), 203,
-         VLOCN_DecimeterConversion::getUnitRegistryNumberStatic(),
-         VLOCN_DecimeterConversion::getUnitDescriptionStatic(), "dm", 0.01},
-        {VLOCN_MeterConversion::thisRepresentation(), 204,
-         VLOCN_MeterConversion::getUnitRegistryNumberStatic(),
-         VLOCN_MeterConversion::getUnitDescriptionStatic(), "m", 0.001},
-        {VLOCN_KilometerConversion::thisRepresentation(), 205,
-         VLOCN_KilometerConversion::getUnitRegistryNumberStatic(),
-         VLOCN_KilometerConversion::getUnitDescriptionStatic(), "km", 1e-6},
-        {VLOCN_FeetInchRepresentation::thisRepresentation(), 206,
-         VLOCN_FeetInchRepresentation::getUnitRegistryNumberStatic(),
-         VLOCN_FeetInchRepresentation::getUnitDescriptionStatic(), "ft./in.", 0.03937007874015748},
-        {VLOCN_InchConversion::thisRepresentation(), 207,
-         VLOCN_InchConversion::getUnitRegistryNumberStatic(),
-         VLOCN_InchConversion::getUnitDescriptionStatic(), "in.", 0.03937007874015748},
-        {VLOCN_FeetConversion::thisRepresentation(), 208,
-         VLOCN_FeetConversion::getUnitRegistryNumberStatic(),
-         VLOCN_FeetConversion::getUnitDescriptionStatic(), "ft.", 0.0032808398950131233},
-        {VLOCN_MilesConversion::thisRepresentation(), 209,
-         VLOCN_MilesConversion::getUnitRegistryNumberStatic(),
-         VLOCN_MilesConversion::getUnitDescriptionStatic(), "mi.", 6.21371192237334e-7},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.expectedText);
-        EXPECT_EQ(row.rep->getUnitRegistryNumber(), row.registry);
-        EXPECT_EQ(row.registryStatic, row.registry);
-        EXPECT_EQ(row.text.str(), row.expectedText);
-        EXPECT_EQ(&row.rep->getUnitDescription(), &row.text);
-        EXPECT_EQ(row.rep->getUnitDescriptionLong().str(), row.expectedText);
-        EXPECT_EQ(row.rep->getConversionScalar(), row.scale);
-        EXPECT_STREQ(row.rep->getEventName(), "LengthUnitChanged");
-        EXPECT_STREQ(row.rep->getRegistryValueName(), "LengthSettings");
-    }
+    const double perInch = 0.03937007874015748;
+    checkUnits<VLOCN_BaseLengthClass>(
+        {unit<VLOCN_MillimeterConversion>(0x2001, 201, "mm", "mm", 1.0, 2.5),
+         unit<VLOCN_CentimeterConversion>(0x2002, 202, "cm", "cm", 0.1, 25),
+         unit<VLOCN_DecimeterConversion>(0x2003, 203, "dm", "dm", 0.01, 250),
+         unit<VLOCN_MeterConversion>(0x2004, 204, "m", "m", 0.001, 2500),
+         unit<VLOCN_KilometerConversion>(0x2005, 205, "km", "km", 1e-6, 2500000),
+         unit<VLOCN_FeetInchRepresentation>(0x2009, 206, "ft./in.", "ft./in.", perInch),
+         unit<VLOCN_InchConversion>(0x2006, 207, "in.", "in.", perInch, 63.5),
+         unit<VLOCN_FeetConversion>(0x2007, 208, "ft.", "ft.", 0.0032808398950131233, 762),
+         unit<VLOCN_MilesConversion>(0x2008, 209, "mi.", "mi.", 6.21371192237334e-7, 4023360)},
+        "LengthUnitChanged", "LengthSettings", "2.5", VLOCN_MeterConversion::thisRepresentation(),
+        {210, 0, -201});
     EXPECT_EQ(VLOCN_BaseLengthClass::getMin(), -1e12);
     EXPECT_EQ(VLOCN_BaseLengthClass::getMax(), 1e12);
+    VLOCN_KilometerConversion::setAsActual();
+    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_KilometerConversion::thisRepresentation());
+    VLOCN_MeterConversion::setAsActual();
 }
 
 TEST(VLOCN_BaseLengthClass, ShowsValuesInEachUnit) {
@@ -97,47 +65,11 @@ TEST(VLOCN_BaseLengthClass, ReadsExpressionsInTheDisplayUnit) {
     EXPECT_EQ(read(m, "(1+1)*2"), 4000);
     EXPECT_EQ(read(m, "1/2"), 0);  // whole numbers divide as integers
     EXPECT_EQ(read(m, "1.0/2"), 500);
-    EXPECT_EQ(read(VLOCN_MillimeterConversion::thisRepresentation(), "2.5"), 2.5);
-    EXPECT_EQ(read(VLOCN_CentimeterConversion::thisRepresentation(), "2.5"), 25);
-    EXPECT_EQ(read(VLOCN_DecimeterConversion::thisRepresentation(), "2.5"), 250);
-    EXPECT_EQ(read(VLOCN_KilometerConversion::thisRepresentation(), "2.5"), 2500000);
-    EXPECT_EQ(read(VLOCN_InchConversion::thisRepresentation(), "2.5"), 63.5);
-    EXPECT_EQ(read(VLOCN_FeetConversion::thisRepresentation(), "2.5"), 762);
-    EXPECT_EQ(read(VLOCN_MilesConversion::thisRepresentation(), "2.5"), 4023360);
 
     double v = 7;
     EXPECT_FALSE(m->asFloat("", v));
     EXPECT_FALSE(m->asFloat("2 3", v));
     EXPECT_FALSE(m->asFloat("2 m", v));  // unit texts are not part of the input
-}
-
-TEST(VLOCN_BaseLengthClass, SetFromRegistryPicksTheNumberedUnitOrMetres) {
-    const struct {
-        long number;
-        const VLOCN_BaseLengthClass* rep;
-    } cases[] = {
-        {201, VLOCN_MillimeterConversion::thisRepresentation()},
-        {202, VLOCN_CentimeterConversion::thisRepresentation()},
-        {203, VLOCN_DecimeterConversion::thisRepresentation()},
-        {204, VLOCN_MeterConversion::thisRepresentation()},
-        {205, VLOCN_KilometerConversion::thisRepresentation()},
-        {206, VLOCN_FeetInchRepresentation::thisRepresentation()},
-        {207, VLOCN_InchConversion::thisRepresentation()},
-        {208, VLOCN_FeetConversion::thisRepresentation()},
-        {209, VLOCN_MilesConversion::thisRepresentation()},
-        {210, VLOCN_MeterConversion::thisRepresentation()},
-        {0, VLOCN_MeterConversion::thisRepresentation()},
-        {-201, VLOCN_MeterConversion::thisRepresentation()},
-    };
-    for (const auto& c : cases) {
-        VLOCN_FeetConversion::setAsActual();
-        VLOCN_BaseLengthClass::setFromRegistry(c.number);
-        EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), c.rep) << c.number;
-        EXPECT_TRUE(c.rep->isActualRep());
-    }
-    VLOCN_KilometerConversion::setAsActual();
-    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), VLOCN_KilometerConversion::thisRepresentation());
-    VLOCN_MeterConversion::setAsActual();
 }
 
 TEST(VLOCN_BaseLengthClass, ReplacesTextsOfOneClassOnly) {

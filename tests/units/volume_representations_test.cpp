@@ -1,32 +1,16 @@
 #include <gtest/gtest.h>
 #include <orvane/units/volume_representations.h>
 
+#include "support/representation_checks.h"
+
 TEST(VLOCN_BaseVolumeClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
-    const struct {
-        const VLOCN_AbstractRepresentation* rep;
-        long registry;
-        const char* text;
-        double scale;
-        double oneUnitInMm3;
-    } rows[] = {
-        {VLOCN_KubikMillimeter::thisRepresentation(), 401, "mm\xFC", 1.0, 1.0},
-        {VLOCN_KubikCentimeter::thisRepresentation(), 402, "cm\xFC", 0.001, 1000.0},
-        {VLOCN_KubikDecimeter::thisRepresentation(), 403, "dm\xFC", 1e-6, 1e6},
-        {VLOCN_KubikMeter::thisRepresentation(), 404, "m\xFC", 1e-9, 1e9},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.rep->getUnitRegistryNumber(), row.registry);
-        EXPECT_EQ(row.rep->getUnitDescription().str(), row.text);
-        EXPECT_EQ(row.rep->getUnitDescriptionLong().str(), row.text);
-        EXPECT_EQ(row.rep->getConversionScalar(), row.scale);
-        EXPECT_STREQ(row.rep->getEventName(), "VolumeUnitChanged");
-        EXPECT_STREQ(row.rep->getRegistryValueName(), "VolumeSettings");
-        double v = 0;
-        EXPECT_TRUE(row.rep->asFloat("1", v));
-        EXPECT_EQ(v, row.oneUnitInMm3);
-    }
-    EXPECT_EQ(VLOCN_KubikMeter::getUnitDescriptionStatic().str(), "m\xFC");
-    EXPECT_EQ(VLOCN_KubikMeter::getUnitRegistryNumberStatic(), 404);
+    checkUnits<VLOCN_BaseVolumeClass>(
+        {unit<VLOCN_KubikMillimeter>(0x4001, 401, "mm\xFC", "mm\xFC", 1.0, 1.0),
+         unit<VLOCN_KubikCentimeter>(0x4002, 402, "cm\xFC", "cm\xFC", 0.001, 1000.0),
+         unit<VLOCN_KubikDecimeter>(0x4003, 403, "dm\xFC", "dm\xFC", 1e-6, 1e6),
+         unit<VLOCN_KubikMeter>(0x4004, 404, "m\xFC", "m\xFC", 1e-9, 1e9)},
+        "VolumeUnitChanged", "VolumeSettings", "1", VLOCN_KubikMeter::thisRepresentation(),
+        {0, 405});
 }
 
 TEST(VLOCN_BaseVolumeClass, ShowsAndReadsVolumes) {
@@ -39,18 +23,4 @@ TEST(VLOCN_BaseVolumeClass, ShowsAndReadsVolumes) {
     EXPECT_TRUE(VLOCN_KubikDecimeter::thisRepresentation()->asFloat("1.5", v));
     EXPECT_EQ(v, 1500000);
     EXPECT_FALSE(VLOCN_KubikMeter::thisRepresentation()->asFloat("2 3", v));
-}
-
-TEST(VLOCN_BaseVolumeClass, SetFromRegistryPicksTheNumberedUnitOrCubicMetres) {
-    VLOCN_BaseVolumeClass::setFromRegistry(401);
-    EXPECT_EQ(VLOCN_BaseVolumeClass::getActual(), VLOCN_KubikMillimeter::thisRepresentation());
-    VLOCN_BaseVolumeClass::setFromRegistry(402);
-    EXPECT_EQ(VLOCN_BaseVolumeClass::getActual(), VLOCN_KubikCentimeter::thisRepresentation());
-    VLOCN_BaseVolumeClass::setFromRegistry(403);
-    EXPECT_EQ(VLOCN_BaseVolumeClass::getActual(), VLOCN_KubikDecimeter::thisRepresentation());
-    for (long number : {404L, 0L, 405L}) {
-        VLOCN_KubikMillimeter::setAsActual();
-        VLOCN_BaseVolumeClass::setFromRegistry(number);
-        EXPECT_EQ(VLOCN_BaseVolumeClass::getActual(), VLOCN_KubikMeter::thisRepresentation());
-    }
 }
