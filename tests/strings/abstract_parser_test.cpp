@@ -55,7 +55,6 @@ TEST(VTEXT_AbstractParser, ReadsWordsWithTheirNumbersAndOtherCharactersOneByOne)
         long number;
         const char* read;  // the tokens, then ">" and the character that follows them
     } cases[] = {
-        // clang-format off
         {"width12 x", SkipBlank, 1, 999, "width#12 >x"},
         {"width12 x", KeepDelimiter, 1, 999, "width#12 > "},
         // Any mode but KeepDelimiter skips the blank.
@@ -70,9 +69,10 @@ TEST(VTEXT_AbstractParser, ReadsWordsWithTheirNumbersAndOtherCharactersOneByOne)
         // Digits beyond the 32-bit range are consumed without making up a value.
         {"n99999999999 k", SkipBlank, 1, 7, "n~7 >k"},
         // A minus without a number, and the end of the text.
-        {"abc-x", SkipBlank, 1, 999, "abc~999 >x"}, {"ab-", KeepDelimiter, 1, 999, "ab~999 >"},
-        {"ab-", SkipBlank, 2, 999, "ab~999 ~999 >"}, {"", KeepDelimiter, 1, 5, "~5 >"},
-        // clang-format on
+        {"abc-x", SkipBlank, 1, 999, "abc~999 >x"},
+        {"ab-", KeepDelimiter, 1, 999, "ab~999 >"},
+        {"ab-", SkipBlank, 2, 999, "ab~999 ~999 >"},
+        {"", KeepDelimiter, 1, 5, "~5 >"},
     };
     for (const auto& c : cases) {
         const V_STRING text(c.text.c_str());

@@ -23,13 +23,22 @@ std::string items(const char* text, bool skip, char separator = ';') {
 
 TEST(VSTRI_CSSCursor, WalksThroughTheItemsKeepingOrSkippingEmptyOnes) {
     const std::tuple<const char*, bool, const char*> cases[] = {
-        // clang-format off
-        {"a;b;c", false, "[a][b][c]"}, {"alpha;beta", true, "[alpha][beta]"},
-        {"a;b;", false, "[a][b]"}, {"whole text", false, "[whole text]"}, {"", false, ""},
-        {"", true, ""}, {"a;;b", false, "[a][][b]"}, {"a;;b", true, "[a][b]"},
-        {";a", false, "[][a]"}, {";a", true, "[a]"}, {";;", false, "[][]"}, {";;", true, "[]"},
-        {";", true, "[]"}, {"a;;", true, "[a][]"}, {"a;", true, "[a]"}, {"a;;", false, "[a][]"},
-        // clang-format on
+        {"a;b;c", false, "[a][b][c]"},
+        {"alpha;beta", true, "[alpha][beta]"},
+        {"a;b;", false, "[a][b]"},
+        {"whole text", false, "[whole text]"},
+        {"", false, ""},
+        {"", true, ""},
+        {"a;;b", false, "[a][][b]"},
+        {"a;;b", true, "[a][b]"},
+        {";a", false, "[][a]"},
+        {";a", true, "[a]"},
+        {";;", false, "[][]"},
+        {";;", true, "[]"},
+        {";", true, "[]"},
+        {"a;;", true, "[a][]"},
+        {"a;", true, "[a]"},
+        {"a;;", false, "[a][]"},
     };
     for (const auto& [text, skip, expected] : cases)
         EXPECT_EQ(items(text, skip), expected) << "'" << text << "'" << (skip ? " skipping" : "");

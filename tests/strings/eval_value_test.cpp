@@ -52,14 +52,17 @@ struct Conversion {
 
 TEST(EvalValue, CalculatesByThePromotionRulesAndReportsIllegalOperands) {
     const Operation cases[] = {
-        // clang-format off
         // Unsigned arithmetic wraps modulo 2^32 and divides truncating.
-        {U(3), '-', U(5), "U4294967294"}, {U(7), '/', U(2), "U3"},
+        {U(3), '-', U(5), "U4294967294"},
+        {U(7), '/', U(2), "U3"},
         {U(65536), '*', U(65537), "U65536"},
         // A Float right operand makes the left one Float; Signed stays Signed.
-        {U(7), '/', F(2.0), "F3.5"}, {S(-5), '+', U(3), "S-2"}, {F(1.5), '*', S(-2), "F-3"},
+        {U(7), '/', F(2.0), "F3.5"},
+        {S(-5), '+', U(3), "S-2"},
+        {F(1.5), '*', S(-2), "F-3"},
         // Unsigned left, Signed right: clamped to Signed first (2147483647 + 1 wraps).
-        {U(3000000000u), '+', S(1), "S-2147483648"}, {S(2147483647), '*', S(2), "S-2"},
+        {U(3000000000u), '+', S(1), "S-2147483648"},
+        {S(2147483647), '*', S(2), "S-2"},
         // An unsigned divisor above 2^31-1 acts as a negative one (-2).
         {S(-7), '/', U(4294967294u), "S3"},
         // Illegal operands leave the left operand as it was; an Index is converted first.
@@ -78,8 +81,8 @@ TEST(EvalValue, CalculatesByThePromotionRulesAndReportsIllegalOperands) {
         {U(7), '/', U(0), "U7", "\noperator/=: division by zero\n", true},
         {S(-2147483647 - 1), '/', S(-1), "S-2147483648", "\noperator/=: integer overflow\n", true},
         {S(5), '/', U(0), "S5", "\noperator/=: division by zero\n", true},
-        {S(9), '/', S(-2), "S-4"}, {F(1), '/', U(0), "Finf"},
-        // clang-format on
+        {S(9), '/', S(-2), "S-4"},
+        {F(1), '/', U(0), "Finf"},
     };
     for (const Operation& c : cases) {
         DumpCapture dump;
@@ -99,13 +102,20 @@ TEST(EvalValue, CalculatesByThePromotionRulesAndReportsIllegalOperands) {
 
 TEST(EvalValue, ConvertsAndNegatesWithClampingAndTruncation) {
     const Conversion cases[] = {
-        // clang-format off
-        {U(4294967294u), 'i', "S2147483647"}, {U(4294967294u), 'f', "F4294967294"},
-        {F(1e20), 'i', "S2147483647"}, {F(-1e20), 'i', "S-2147483648"}, {F(-2.7), 'i', "S-2"},
-        {F(NAN), 'i', "S0"}, {F(-0.5), 'u', "U0"}, {S(-3), 'u', "U0"}, {F(3.99), 'u', "U3"},
+        {U(4294967294u), 'i', "S2147483647"},
+        {U(4294967294u), 'f', "F4294967294"},
+        {F(1e20), 'i', "S2147483647"},
+        {F(-1e20), 'i', "S-2147483648"},
+        {F(-2.7), 'i', "S-2"},
+        {F(NAN), 'i', "S0"},
+        {F(-0.5), 'u', "U0"},
+        {S(-3), 'u', "U0"},
+        {F(3.99), 'u', "U3"},
         {F(1e10), 'u', "U4294967295"},
         // Negation gives the kind that holds the result.
-        {U(5), '-', "S-5"}, {U(3000000000u), '-', "F-3000000000"}, {F(0.5), '-', "F-0.5"},
+        {U(5), '-', "S-5"},
+        {U(3000000000u), '-', "F-3000000000"},
+        {F(0.5), '-', "F-0.5"},
         {S(-2147483647 - 1), '-', "F2147483648"},
         // What cannot be converted stays as it was and is reported.
         {I(1), 'i', "I1", "\ncvtToInteger: index support not yet implemented\n"},
@@ -116,7 +126,6 @@ TEST(EvalValue, ConvertsAndNegatesWithClampingAndTruncation) {
         {K(4), 'u', "K4", "\ncvtToUnsigned: illegal type encountered\n"},
         {K(4), 'f', "K4", "\ncvtToFloat: illegal type encountered\n"},
         {K(7), '-', "S0", "\noperator-: illegal type encountered\n"},
-        // clang-format on
     };
     for (const Conversion& c : cases) {
         DumpCapture dump;

@@ -53,80 +53,99 @@ bool compiles(const std::string& pattern) {
 }  // namespace
 
 TEST(VSTRI_Grep, FindsEveryOccurrenceOrTheFirst) {
-    // clang-format off
-    check({{"ab", "xabyab", "2:2 5:2"}, {"ab", "xabyab", "2:2", First},
-           {"aa", "aaaa", "1:2 2:2 3:2"}, {"a+", "baaa", "2:3 3:2 4:1"},
+    check({{"ab", "xabyab", "2:2 5:2"},
+           {"ab", "xabyab", "2:2", First},
+           {"aa", "aaaa", "1:2 2:2 3:2"},
+           {"a+", "baaa", "2:3 3:2 4:1"},
            {"colou?r", "color colour", "1:5 7:6"},
-           {"a.c", "a-c a c", "1:3"}, {"xyz", "xy", ""}, {"ab", "xabyab", "5:2", All, 3},
+           {"a.c", "a-c a c", "1:3"},
+           {"xyz", "xy", ""},
+           {"ab", "xabyab", "5:2", All, 3},
            // Any mode but FirstMatch looks everywhere.
            {"ab", "xabyab", "2:2 5:2", static_cast<VSTRI_Grep::SearchMode>(5)}});
-    // clang-format on
 }
 
 TEST(VSTRI_Grep, HoldsAnchorsAtTheTextsEnds) {
-    // clang-format off
-    check({{"^a", "ab", "1:1"}, {"^a", "aa", "1:1"} /* anchored: the search stops there */,
-           {"^a", "ba", "", First}, {"^b", "ab", ""},
+    check({{"^a", "ab", "1:1"},
+           {"^a", "aa", "1:1"} /* anchored: the search stops there */,
+           {"^a", "ba", "", First},
+           {"^b", "ab", ""},
            {"^b", "ab", "", All, 2} /* position 1 only */,
-           {"a$", "aba", "3:1"}, {"a*$", "aab", "3:0"},
+           {"a$", "aba", "3:1"},
+           {"a*$", "aab", "3:0"},
            // Rejected candidates are skipped and the search goes on.
-           {"b$", "abab", "4:1", First}, {"^ab|cd$", "xcd", "2:2"}, {"^ab|cd$", "abcd", "1:2"}});
-    // clang-format on
+           {"b$", "abab", "4:1", First},
+           {"^ab|cd$", "xcd", "2:2"},
+           {"^ab|cd$", "abcd", "1:2"}});
 }
 
 TEST(VSTRI_Grep, PrefersTheBranchQueuedFirstInAnAlternation) {
-    // clang-format off
-    check({{"ab|a", "abc", "1:2", First}, {"a|ab", "abc", "1:1", First},
+    check({{"ab|a", "abc", "1:2", First},
+           {"a|ab", "abc", "1:1", First},
            // The shorter end is not remembered when the longer branch then fails.
-           {"abc|a", "abd", ""}, {"a|abc", "abd", "1:1"},
+           {"abc|a", "abd", ""},
+           {"a|abc", "abd", "1:1"},
            // An empty alternative accepts at once.
-           {"a|", "b", "1:0"}, {"a||b", "b", "1:0"}, {"(a|b)c", "xbc", "2:2"},
+           {"a|", "b", "1:0"},
+           {"a||b", "b", "1:0"},
+           {"(a|b)c", "xbc", "2:2"},
            // After another atom a group is entered at its first branch only.
            {"x(a|b)", "xa xb", "1:2"}});
-    // clang-format on
 }
 
 TEST(VSTRI_Grep, CountsRepetitionOnItsRepetitionState) {
-    // clang-format off
-    check({{"a\\{2,3\\}", "aa", "1:2"}, {"a\\{2,3\\}", "aaaa", "1:3 2:3 3:2"},
-           {"ba\\{2\\}", "baaa", "1:3"}, {"ba\\{2,\\}", "baaab", "1:4"},
+    check({{"a\\{2,3\\}", "aa", "1:2"},
+           {"a\\{2,3\\}", "aaaa", "1:3 2:3 3:2"},
+           {"ba\\{2\\}", "baaa", "1:3"},
+           {"ba\\{2,\\}", "baaab", "1:4"},
            {"(ab)\\{2\\}", "abababab", "1:4 3:4 5:4"},
            {"(ab)+", "ababx", "1:4 3:2"},
            // The bounds (1, 1) never force or end the loop: '\{1\}' repeats like '*'.
-           {"xa\\{1\\}", "xaaa", "1:4"}, {"xa\\{1\\}", "x", "1:1"},
+           {"xa\\{1\\}", "xaaa", "1:4"},
+           {"xa\\{1\\}", "x", "1:1"},
            // A dying attempt ends where its repetition was last satisfied ...
-           {"a*b", "aaa", "1:3 2:2 3:1"}, {"a*b", "aac", "1:2 2:1"}, {"ab*c", "abd", "1:2"},
+           {"a*b", "aaa", "1:3 2:2 3:1"},
+           {"a*b", "aac", "1:2 2:1"},
+           {"ab*c", "abd", "1:2"},
            // ... but the atoms after a repetition must match where nothing was counted.
-           {"xa*y", "x", ""}, {"ab*c", "a", ""},
+           {"xa*y", "x", ""},
+           {"ab*c", "a", ""},
            // A state queued twice for one position counts once; cycles of empty moves end.
-           {"b*.a\\{1,3\\}", "baaa", "1:4", First}, {"(a*)*", "aaa", "1:3 2:2 3:1"},
+           {"b*.a\\{1,3\\}", "baaa", "1:4", First},
+           {"(a*)*", "aaa", "1:3 2:2 3:1"},
            // A repeated group that is itself a repetition never reaches its count: the outer
            // repetition's rewiring sends the atom past the inner repetition state.
            {"(a?)+b", "ab", ""}});
-    // clang-format on
 }
 
 TEST(VSTRI_Grep, FoldsCaseInLiteralsAndClasses) {
-    // clang-format off
-    check({{"ab", "AB aB", "1:2 4:2", All, 1, Fold}, {"ab", "AB aB", ""},
+    check({{"ab", "AB aB", "1:2 4:2", All, 1, Fold},
+           {"ab", "AB aB", ""},
            {"[a-c]", "B", "1:1", All, 1, Fold},
-           {"x[A-C]", "XB", "1:2", All, 1, Fold}, {"\\0x41", "a", "1:1", All, 1, Fold},
+           {"x[A-C]", "XB", "1:2", All, 1, Fold},
+           {"\\0x41", "a", "1:1", All, 1, Fold},
            {"x[^a-c]", "XB XD", "4:2", All, 1, Fold} /* folded before the negation */,
            {"1", "1", "1:1", All, 1, Fold}});
-    // clang-format on
     EXPECT_FALSE(VSTRI_Grep("a", Fold).caseQuestion());
     EXPECT_TRUE(VSTRI_Grep("a", static_cast<VSTRI_Grep::CaseSensitive>(7)).caseQuestion());
 }
 
 TEST(VSTRI_Grep, ReadsClassesAndEscapes) {
-    // clang-format off
-    check({{".", " ", ""}, {"[^a]", " a", ""}, {"[^a]", "ab", "2:1"}, {"\\0101", "A", "1:1"},
-           {"\\0x41\\0X42", "AB", "1:2"}, {"\\.", "a.", "2:1"}, {"\\n", "\nn", "2:1"},
-           {"a\\0x2a", "b*a*", "3:2"}, {"[]a]", "x]", "2:1"}, {"[a-]", "x-", "2:1"},
-           {"[^]a]", "]a", ""}, {"[\\]]", "]", "1:1"}, {"[m-c-z]", "cdmnz", "3:1 4:1 5:1"},
+    check({{".", " ", ""},
+           {"[^a]", " a", ""},
+           {"[^a]", "ab", "2:1"},
+           {"\\0101", "A", "1:1"},
+           {"\\0x41\\0X42", "AB", "1:2"},
+           {"\\.", "a.", "2:1"},
+           {"\\n", "\nn", "2:1"},
+           {"a\\0x2a", "b*a*", "3:2"},
+           {"[]a]", "x]", "2:1"},
+           {"[a-]", "x-", "2:1"},
+           {"[^]a]", "]a", ""},
+           {"[\\]]", "]", "1:1"},
+           {"[m-c-z]", "cdmnz", "3:1 4:1 5:1"},
            {"[\\0x30-\\0x32]", "0123", "1:1 2:1 3:1"},
            {"x\\}", "x}", "1:2"} /* a backslash without "{" starts an atom */});
-    // clang-format on
 }
 
 TEST(VSTRI_Grep, RejectsPatternsThatDoNotCompile) {
@@ -154,11 +173,12 @@ TEST(VSTRI_Grep, RejectsPatternsThatDoNotCompile) {
 }
 
 TEST(VSTRI_Grep, HandlesStartPositionsAndTheListsCapacity) {
-    // clang-format off
-    check({{"a*", "", "1:0"}, {"a*", "", "", All, 2}, {"a", "aaaa", "", All, 0},
+    check({{"a*", "", "1:0"},
+           {"a*", "", "", All, 2},
+           {"a", "aaaa", "", All, 0},
            {"a", "aaaa", "", All, 5},
-           {"a*", "aaaa", "5:0", All, 5}, {"a", "aaaa", "", All, 4000000000ul}});
-    // clang-format on
+           {"a*", "aaaa", "5:0", All, 5},
+           {"a", "aaaa", "", All, 4000000000ul}});
 
     const VSTRI_Grep grep("a", Exact);
     VSTRI_MatchingList two(2);
@@ -212,25 +232,34 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
     const std::string cases = pad + "Q1" + pad + "q2";
     const std::string many = pad + "c1" + pad + "q1d1";
     const std::string last = std::string(20, '-') + "z9" + std::string(20, '-');  // a range's end
-    // clang-format off
     check({// A first byte found alone, then with the wrong second byte, then at the very end.
-           {"zebra", "zzebra zebr zebra", "2:5 13:5"}, {"ab", "xxa", ""}, {"ab", "ab", "1:2"},
+           {"zebra", "zzebra zebr zebra", "2:5 13:5"},
+           {"ab", "xxa", ""},
+           {"ab", "ab", "1:2"},
            {"ab", "abab", "3:2", All, 2},
            // A repetition right after the first atom may end a match after one byte.
-           {"a+b", "xac", "2:1"}, {"v[0-9]+x", "v1y", "1:2", First}, {"a+bc", "xad", "2:1"},
+           {"a+b", "xac", "2:1"},
+           {"v[0-9]+x", "v1y", "1:2", First},
+           {"a+bc", "xad", "2:1"},
            // Patterns that can match without consuming anything are tried everywhere.
-           {"x*", "ab", "1:0 2:0"}, {"a|", "ba", "1:0 2:1"}, {"(ab)?c", "xcabc", "2:1 3:3 5:1"},
+           {"x*", "ab", "1:0 2:0"},
+           {"a|", "ba", "1:0 2:1"},
+           {"(ab)?c", "xcabc", "2:1 3:3 5:1"},
            {"a*", "aa", "3:0", All, 3},
            // Alternatives begin with different bytes.
            {"ab|cd", "xcdab", "2:2 4:2"},
-           {"[A-Z][0-9]", ranges.c_str(), "16:2 40:2"}, {"[acegikmoq]1", many.c_str(), "21:2 43:2"},
+           {"[A-Z][0-9]", ranges.c_str(), "16:2 40:2"},
+           {"[acegikmoq]1", many.c_str(), "21:2 43:2"},
            {"[a-z][0-9]", ranges.c_str(), "16:2 38:2 40:2", All, 1, Fold},
-           {"q[0-9]", cases.c_str(), "21:2 43:2", All, 1, Fold}, {".b", "  ab  bb a", "3:2 7:2"},
-           {"[a-z]9", last.c_str(), "21:2"}, {"[^a-y]z", "az zz {z", "4:2 7:2"},
+           {"q[0-9]", cases.c_str(), "21:2 43:2", All, 1, Fold},
+           {".b", "  ab  bb a", "3:2 7:2"},
+           {"[a-z]9", last.c_str(), "21:2"},
+           {"[^a-y]z", "az zz {z", "4:2 7:2"},
            {"\\0xe9t", "caf\xe9t \xe9", "4:2"},
            // Candidates that fail on their third or fourth byte, or at the end of the text.
-           {"[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3", "9:4"}, {"abc", "abab abc ab", "6:3"},
-           {"ab(c|d)e", "abce abde abcx", "1:4"}, {"x[0-9]\\{2\\}y", "x1y x12 x12y", "9:4"},
+           {"[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3", "9:4"},
+           {"abc", "abab abc ab", "6:3"},
+           {"ab(c|d)e", "abce abde abcx", "1:4"},
+           {"x[0-9]\\{2\\}y", "x1y x12 x12y", "9:4"},
            {"ab*c", "ac abbc abx", "1:2 4:4 9:2"}});
-    // clang-format on
 }

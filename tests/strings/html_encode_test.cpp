@@ -21,11 +21,9 @@ TEST(VHTML_EncodeString, ReplacesTableCharactersByTheirEntities) {
 
 TEST(VHTML_EncodeChar, CoversExactlyTheTable) {
     const std::pair<char, const char*> cases[] = {
-        // clang-format off
-        {' ', "&nbsp;"}, {'>', "&gt"}, {'\xC0', "&Agrave;"}, {'\xC6', "&AElig;"},
+        {' ', "&nbsp;"},     {'>', "&gt"},        {'\xC0', "&Agrave;"}, {'\xC6', "&AElig;"},
         {'\xDE', "&THORN;"}, {'\xDF', "&szlig;"}, {'\xF1', "&ntilde;"}, {'\xFC', "&uuml;"},
-        {'\xFF', "&yuml;"}, {'\0', ""},
-        // clang-format on
+        {'\xFF', "&yuml;"},  {'\0', ""},
     };
     for (const auto& [c, entity] : cases)
         EXPECT_EQ(VHTML_EncodeChar(c), V_STRING(entity)) << static_cast<int>(c);

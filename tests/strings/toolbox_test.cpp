@@ -43,17 +43,29 @@ std::string formatted(double v) {
 
 TEST(VSTRI_Toolbox, EvaluatesExpressionsAndLiteralsOfEveryForm) {
     const std::pair<const char*, double> cases[] = {
-        // clang-format off
-        {"3*(2+1.5)", 10.5}, {"1.25e3/4-7", 305.5}, {"2+3*4-10/5", 12.0},
-        {"20-5-3", 12.0} /* left-associative */, {"7/2", 3.0} /* integer division */,
-        {"7/2.0", 3.5}, {"3-5", 4294967294.0} /* unsigned wrap-around */, {"2--3", 5.0},
-        {"-(2+3)*+2", -10.0}, {"12#", 12.0} /* characters outside the syntax are skipped */,
-        {" \t1\n+\n1 ", 2.0}, {"-2147483648/-1", 2147483648.0} /* the negated literal is a Float */,
+        {"3*(2+1.5)", 10.5},
+        {"1.25e3/4-7", 305.5},
+        {"2+3*4-10/5", 12.0},
+        {"20-5-3", 12.0} /* left-associative */,
+        {"7/2", 3.0} /* integer division */,
+        {"7/2.0", 3.5},
+        {"3-5", 4294967294.0} /* unsigned wrap-around */,
+        {"2--3", 5.0},
+        {"-(2+3)*+2", -10.0},
+        {"12#", 12.0} /* characters outside the syntax are skipped */,
+        {" \t1\n+\n1 ", 2.0},
+        {"-2147483648/-1", 2147483648.0} /* the negated literal is a Float */,
         {"1/0.0", INFINITY},
         // Floating literals in every written form.
-        {"1E3", 1000.0}, {"1e3", 1000.0}, {"1.e3", 1000.0}, {".5e3", 500.0}, {"1.", 1.0},
-        {".5", 0.5}, {"2.5E-1", 0.25}, {"1e+2", 100.0}, {"1e999", INFINITY},
-        // clang-format on
+        {"1E3", 1000.0},
+        {"1e3", 1000.0},
+        {"1.e3", 1000.0},
+        {".5e3", 500.0},
+        {"1.", 1.0},
+        {".5", 0.5},
+        {"2.5E-1", 0.25},
+        {"1e+2", 100.0},
+        {"1e999", INFINITY},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(value(text), expected) << text;
@@ -78,12 +90,24 @@ TEST(VSTRI_Toolbox, ReadsFloatingLiteralsToTheNearestDouble) {
     // Short literals are converted without the C library; each must give exactly what reading
     // the text with strtod gives, on both sides of the limits of that way (15 significant digits,
     // powers of ten up to 22 either way) and for literals of every shape.
-    // clang-format off
-    const char* const borders[] = {"123456789012345.0", "1234567890123456.0", "9007199254740993.0",
-        "0.1", "0.3", "1e22", "1e23", "1.5e-22", "1.5e-23", "000123.4500",
-        "0.000000000000000000000012", "12345.67890123e10", "4.9e-324", "2.2250738585072014e-308",
-        "0.0e400", "7.e-0", "1e-1000", ".000000000000001e-7"};
-    // clang-format on
+    const char* const borders[] = {"123456789012345.0",
+                                   "1234567890123456.0",
+                                   "9007199254740993.0",
+                                   "0.1",
+                                   "0.3",
+                                   "1e22",
+                                   "1e23",
+                                   "1.5e-22",
+                                   "1.5e-23",
+                                   "000123.4500",
+                                   "0.000000000000000000000012",
+                                   "12345.67890123e10",
+                                   "4.9e-324",
+                                   "2.2250738585072014e-308",
+                                   "0.0e400",
+                                   "7.e-0",
+                                   "1e-1000",
+                                   ".000000000000001e-7"};
     for (const char* text : borders)
         EXPECT_EQ(value(text), std::strtod(text, nullptr)) << text;
 
@@ -100,15 +124,23 @@ TEST(VSTRI_Toolbox, ReadsFloatingLiteralsToTheNearestDouble) {
 
 TEST(VSTRI_Toolbox, RejectsMalformedEntriesAtThePositionReached) {
     const std::pair<const char*, int> cases[] = {
-        // clang-format off
-        {"", 1}, {"   ", 4} /* blanks count */, {"12 abc", 6} /* the word that is not a keyword */,
-        {"1 2", 3} /* text left after the entry */, {"2e", 3}, {"2e+", 4}, {".", 1},
+        {"", 1},
+        {"   ", 4} /* blanks count */,
+        {"12 abc", 6} /* the word that is not a keyword */,
+        {"1 2", 3} /* text left after the entry */,
+        {"2e", 3},
+        {"2e+", 4},
+        {".", 1},
         {".e5", 1} /* 'e' after a bare point starts no exponent */,
-        {".E5", 3} /* 'E' does, but a bare point is no number */, {"--3", 2}, {"(1+2", 5},
-        {"x", 1} /* a keyword is no value */, {"1,2", 2}, {"3*", 3},
-        {"4294967296", 10} /* beyond 32 bits */, {"1/0", 4} /* integer division by zero */,
+        {".E5", 3} /* 'E' does, but a bare point is no number */,
+        {"--3", 2},
+        {"(1+2", 5},
+        {"x", 1} /* a keyword is no value */,
+        {"1,2", 2},
+        {"3*", 3},
+        {"4294967296", 10} /* beyond 32 bits */,
+        {"1/0", 4} /* integer division by zero */,
         {"(-2147483647-1)/-1", 19},
-        // clang-format on
     };
     for (const auto& [text, position] : cases)
         EXPECT_EQ(rejectAt(text), position) << text;
@@ -181,12 +213,15 @@ TEST(VSTRI_Toolbox, LeavesOutputsUnchangedForValuelessResults) {
 TEST(VSTRI_Toolbox, EvaluatesPointEntries) {
     // Text, then success, x, y and the position reached, starting from (10, 20).
     const std::tuple<const char*, bool, double, double, int> cases[] = {
-        // clang-format off
-        {"5,-5", true, 15, 15, 0}, {"x5, y5", true, 5, 5, 0}, {"x5,", true, 5, 20, 0},
-        {"x,y", true, 0, 0, 0}, {"d 2, 0", true, 12, 20, 0}, {"p 2, 0", true, 2, 0, 0},
-        {"x5", false, 10, 20, 3} /* comma missing */, {",", true, 10, 20, 0},
+        {"5,-5", true, 15, 15, 0},
+        {"x5, y5", true, 5, 5, 0},
+        {"x5,", true, 5, 20, 0},
+        {"x,y", true, 0, 0, 0},
+        {"d 2, 0", true, 12, 20, 0},
+        {"p 2, 0", true, 2, 0, 0},
+        {"x5", false, 10, 20, 3} /* comma missing */,
+        {",", true, 10, 20, 0},
         {"", false, 10, 20, 1},
-        // clang-format on
     };
     for (const auto& c : cases) {
         double x = 10, y = 20;
@@ -220,11 +255,17 @@ TEST(VSTRI_Toolbox, EvaluatesPointEntries) {
 
 TEST(VSTRI_Toolbox, FormatsTheShortestFixedPointText) {
     const std::pair<double, const char*> cases[] = {
-        // clang-format off
-        {5, "5.0"}, {1.25, "1.25"}, {-0.5, "-0.5"}, {0, "0.0"}, {100, "100.0"},
-        {1.0 / 3, "0.3333333333333"}, {1e20, "100000000000000000000.0"},
-        {-1e16, "-10000000000000000.0"}, {INFINITY, "inf"}, {-INFINITY, "-inf"}, {1e-14, "0.0"},
-        // clang-format on
+        {5, "5.0"},
+        {1.25, "1.25"},
+        {-0.5, "-0.5"},
+        {0, "0.0"},
+        {100, "100.0"},
+        {1.0 / 3, "0.3333333333333"},
+        {1e20, "100000000000000000000.0"},
+        {-1e16, "-10000000000000000.0"},
+        {INFINITY, "inf"},
+        {-INFINITY, "-inf"},
+        {1e-14, "0.0"},
     };
     for (const auto& [number, text] : cases)
         EXPECT_EQ(formatted(number), text) << number;

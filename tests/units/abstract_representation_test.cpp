@@ -82,24 +82,33 @@ std::string str(const V_STRING& s) {
 
 TEST(VLOCN_AbstractRepresentation, FormatsWithAndWithoutPrecisionTrimmingZerosAndPoint) {
     const std::pair<double, const char*> general[] = {
-        // clang-format off
-        {0.5, "0.5"}, {0.001, "0.001"} /* "%.12f", then trimmed */, {1234.5678901234, "1234.56789"},
-        {0.01, "0.01"} /* at the limit: "%.9g" */, {-0.0034567, "-0.0034567"},
-        {1e-9, "1e-09"} /* at the lower limit: "%.9g" */, {2e-9, "0.000000002"}, {0, "0"},
-        {1e20, "1e+20"}, {std::numeric_limits<double>::infinity(), "inf"},
-        // clang-format on
+        {0.5, "0.5"},
+        {0.001, "0.001"} /* "%.12f", then trimmed */,
+        {1234.5678901234, "1234.56789"},
+        {0.01, "0.01"} /* at the limit: "%.9g" */,
+        {-0.0034567, "-0.0034567"},
+        {1e-9, "1e-09"} /* at the lower limit: "%.9g" */,
+        {2e-9, "0.000000002"},
+        {0, "0"},
+        {1e20, "1e+20"},
+        {std::numeric_limits<double>::infinity(), "inf"},
     };
     for (const auto& [v, text] : general)
         EXPECT_EQ(ProbeLength::text(v), text) << v;
 
     const std::tuple<double, int, const char*> withPrecision[] = {
-        // clang-format off
-        {1234.5, 3, "1234.5"}, {10, 3, "10"}, {0, 3, "0"}, {0.005, 3, "0.005"},
-        {0.0012346, 3, "0.001235"} /* three more decimals below 0.01 */, {2.00004, 4, "2"},
-        {-0.0034567, 4, "-0.0034567"}, {1e-10, 3, "0"}, {std::nan(""), 3, "nan"},
+        {1234.5, 3, "1234.5"},
+        {10, 3, "10"},
+        {0, 3, "0"},
+        {0.005, 3, "0.005"},
+        {0.0012346, 3, "0.001235"} /* three more decimals below 0.01 */,
+        {2.00004, 4, "2"},
+        {-0.0034567, 4, "-0.0034567"},
+        {1e-10, 3, "0"},
+        {std::nan(""), 3, "nan"},
         // A precision of 0 prints no point, so nothing is trimmed; a negative one counts as 0.
-        {10, 0, "10"}, {100, -5, "100"},
-        // clang-format on
+        {10, 0, "10"},
+        {100, -5, "100"},
     };
     for (const auto& [v, precision, text] : withPrecision)
         EXPECT_EQ(ProbeLength::text(v, precision), text) << v << " to " << precision;
