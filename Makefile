@@ -67,7 +67,7 @@ docs:
 
 # BENCH_FILTER picks workloads by a regular expression (BENCH_FILTER='grep|eval'); BENCH_ARGS
 # passes further options to Google Benchmark.
-BENCH_REPETITIONS ?= 3
+BENCH_REPETITIONS ?= 5
 BENCH_FILTER ?= .
 BENCH_ARGS ?=
 bench:
@@ -76,7 +76,8 @@ bench:
 	  -DORVANE_BUILD_BENCH=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF >/dev/null
 	cmake --build build-bench -j $(JOBS)
 	./build-bench/bench/orvane-bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
-	  --benchmark_report_aggregates_only=true --benchmark_out=build-bench/bench-results.json \
+	  --benchmark_enable_random_interleaving=true --benchmark_display_aggregates_only=true \
+	  --benchmark_out=build-bench/bench-results.json \
 	  --benchmark_out_format=json --benchmark_filter='$(BENCH_FILTER)' $(BENCH_ARGS) \
 	  >build-bench/bench-console.txt
 	@python3 bench/report.py build-bench/bench-results.json | tee build-bench/bench-table.md
