@@ -87,6 +87,21 @@ struct Extremes {
     }
 };
 
+// The smallest and largest value of f on [x1, x2] (the ends in either order) among the ends and
+// the n critical points c, with where they are taken.
+template <class F>
+void extremesAmong(const F& f, double x1, double x2, const double* c, long n, double& min,
+                   double& max, double& xMin, double& xMax) {
+    if (x1 > x2) std::swap(x1, x2);
+    Extremes e(f, x1, x2);
+    for (long i = 0; i < n; ++i)
+        e.consider(f, c[i], x1, x2);
+    min = e.min;
+    max = e.max;
+    xMin = e.xMin;
+    xMax = e.xMax;
+}
+
 template <int N>
 long newton(const VMATH_Polynom<N>& p, double x0, double& root, double tol) {
     double x = x0;
@@ -138,16 +153,9 @@ void VMATH_PolyFunctions::calcCubicMinMax(const VMATH_CubicPolynom& f, double x1
 
 void VMATH_PolyFunctions::calcCubicMinMax(const VMATH_CubicPolynom& f, double x1, double x2,
                                           double& min, double& max, double& xMin, double& xMax) {
-    if (x1 > x2) std::swap(x1, x2);
-    Extremes e(f, x1, x2);
     double c[2];
     const long n = rSolveQE(3.0 * f.a, 2.0 * f.b, f.c, &c[0], &c[1]);
-    for (long i = 0; i < n; ++i)
-        e.consider(f, c[i], x1, x2);
-    min = e.min;
-    max = e.max;
-    xMin = e.xMin;
-    xMax = e.xMax;
+    extremesAmong(f, x1, x2, c, n, min, max, xMin, xMax);
 }
 
 void VMATH_PolyFunctions::calcPolyMinMax(const VMATH_Polynom<4>& p, double x1, double x2,
@@ -163,16 +171,9 @@ void VMATH_PolyFunctions::calcPolyMinMax(const VMATH_Polynom<4>& p, double x1, d
         calcCubicMinMax(VMATH_CubicPolynom(k[3], k[2], k[1], k[0]), x1, x2, min, max, xMin, xMax);
         return;
     }
-    if (x1 > x2) std::swap(x1, x2);
-    Extremes e(p, x1, x2);
     double c[3];
     const long n = solveCubic(VMATH_CubicPolynom(4.0 * k[4], 3.0 * k[3], 2.0 * k[2], k[1]), c);
-    for (long i = 0; i < n; ++i)
-        e.consider(p, c[i], x1, x2);
-    min = e.min;
-    max = e.max;
-    xMin = e.xMin;
-    xMax = e.xMax;
+    extremesAmong(p, x1, x2, c, n, min, max, xMin, xMax);
 }
 
 long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps,
