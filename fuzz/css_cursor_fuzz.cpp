@@ -65,8 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i <= items.size() && i < 64; ++i) {
         const unsigned index = static_cast<unsigned>(i);
         check(cursor.isValidIndex(index) == (i < items.size()));
-        const std::string byIndex = cursor.getStringByIndex(index, "\x01" "fallback").str();
-        check(byIndex == (i < items.size() ? items[i] : std::string("\x01" "fallback")));
+        const std::string byIndex = cursor
+                                        .getStringByIndex(index,
+                                                          "\x01"
+                                                          "fallback")
+                                        .str();
+        check(byIndex == (i < items.size() ? items[i]
+                                           : std::string("\x01"
+                                                         "fallback")));
     }
     return 0;
 }

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <string>
 
 #include <orvane/tools.h>
+
+#include "fuzz_support.h"
 
 namespace {
 
@@ -21,9 +22,7 @@ double startValue(const std::uint8_t* bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static std::ostringstream sink;  // the library's diagnostics, not needed here
-    VSYST_DumpStream::redirect(&sink);
-    sink.str(std::string());
+    discardDiagnostics();
 
     if (size < 25) return 0;
     const std::uint8_t selector = data[0];

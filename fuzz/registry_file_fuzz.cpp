@@ -19,6 +19,8 @@
 
 #include <orvane/tools.h>
 
+#include "fuzz_support.h"
+
 namespace {
 
 constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
@@ -131,9 +133,7 @@ bool isEntryOf(std::string_view line, std::string_view name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static std::ostringstream sink;  // reports of unparsable lines, not needed here
-    VSYST_DumpStream::redirect(&sink);
-    sink.str(std::string());
+    discardDiagnostics();
 
     if (size < 9) return 0;
     const std::uint8_t selector = data[0];

@@ -6,10 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <string>
 
 #include <orvane/tools.h>
+
+#include "fuzz_support.h"
 
 namespace {
 
@@ -93,9 +94,7 @@ void checkRoundTrip(const VLOCN_AbstractRepresentation* rep, VLOCN_Unit::REPS co
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static std::ostringstream sink;  // the evaluator's diagnostics, not needed here
-    VSYST_DumpStream::redirect(&sink);
-    sink.str(std::string());
+    discardDiagnostics();
 
     if (size < 9) return 0;
     const VLOCN_Unit::REPS code = kCodes[data[0] % kCount];
