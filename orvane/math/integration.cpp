@@ -1,19 +1,17 @@
 #include "orvane/math/integration.h"
 
 #include <cmath>
-#include <limits>
+#include <cstring>
 
 #include "orvane/math/function_budget.h"
 
 namespace {
 
-constexpr int kMaxRefinements = 16;
-constexpr unsigned long kBorderEvaluations = 10000000ul;
+using orvane::FunctionBudget;
 
 // The composite 3/8 sum for step h, times 0.375·h, into `estimate`. False when a panel step is
-// lost in rounding.
-template <class Eval>
-bool compositeRule(Eval& eval, double a, double b, double h, double& estimate) {
+// lost in rounding (the panels would never reach b) or the evaluations are spent.
+bool compositeRule(FunctionBudget& eval, double a, double b, double h, double& estimate) {
     double sum = 0.0;
     double x = a;
     while (b - 2.0 * h > x) {
@@ -23,24 +21,23 @@ bool compositeRule(Eval& eval, double a, double b, double h, double& estimate) {
         const double f3 = eval(x + 3.0 * h);
         sum += f0 + 3.0 * f1 + 3.0 * f2 + f3;
         const double next = x + 3.0 * h;
-        if (!(next > x)) return false;
+        if (!(next > x) || eval.exhausted()) return false;
         x = next;
     }
     estimate = 0.375 * h * sum;
     return true;
 }
 
-template <class Eval>
-long integrate(Eval& eval, double a, double b, double* result, double eps) {
+long integrate(FunctionBudget& eval, double a, double b, double* result, double eps) {
     const double w = b - a;
     if (eps > w) return 0;
     double h = w * 0.08333333333333333;
     *result = 0.0;
     double estimate = 0.0;
     if (!compositeRule(eval, a, b, h, estimate)) throw VMATH_DivergenceIntegralSol();
-    for (int refinement = 1;; ++refinement) {
+    for (;;) {
         h = h / 2.0;
-        if (h < 0.01 * eps || refinement > kMaxRefinements) {
+        if (h < 0.01 * eps) {
             *result = estimate;
             throw VMATH_DivergenceIntegralSol();
         }
@@ -60,7 +57,7 @@ long integrate(Eval& eval, double a, double b, double* result, double eps) {
 long rSolveNI(double (*f)(double, const double*), const double* params, double a, double b,
               double* result, double eps) {
     if (f == nullptr || result == nullptr) return -1;
-    auto eval = [f, params](double x) { return f(x, params); };
+    FunctionBudget eval(f, params);
     return integrate(eval, a, b, result, eps);
 }
 
@@ -71,12 +68,16 @@ long rCompNIBorder(double target, double (*f)(double, const double*), const doub
         *result = a;
         return 0;
     }
-    orvane::FunctionBudget eval(f, params, kBorderEvaluations);
+    FunctionBudget eval(f, params);
     double lo = a;
     double hi = b;
     double acc = 0.0;    // the integral from a to lo
     double piece = 0.0;  // the last integrated piece
     double mid = a;
+    // lo, hi, mid and acc after the test of the bracket fix every later step: when they come
+    // back unchanged (bit for bit, so that a NaN integral counts too), the bisection would go
+    // round for ever.
+    double seen[4] = {std::nan(""), 0.0, 0.0, 0.0};
     for (;;) {
         if (target > acc) {
             lo = mid;
@@ -85,10 +86,11 @@ long rCompNIBorder(double target, double (*f)(double, const double*), const doub
             hi = mid;
         }
         mid = (lo + hi) * 0.5;
-        const double width = std::fabs(lo - hi);
-        if (!(width >= eps) || mid == lo || mid == hi || eval.spent())
-            throw VMATH_DivergenceIntegralSol();
-        double part = 0.0;
+        if (!(std::fabs(lo - hi) >= eps)) throw VMATH_DivergenceIntegralSol();
+        const double state[4] = {lo, hi, mid, acc};
+        if (std::memcmp(seen, state, sizeof state) == 0) throw VMATH_DivergenceIntegralSol();
+        std::memcpy(seen, state, sizeof state);
+        double part = 0.0;  // an empty piece (mid == lo) integrates to 0
         integrate(eval, lo, mid, &part, 0.01 * eps);
         piece = part;
         acc += piece;

@@ -20,19 +20,24 @@
 // and throws VMATH_DivergenceIntegralSol when the bracket becomes narrower than eps.
 //
 // Choices (so that every call stops, with bounded work, whatever the input):
-// - rSolveNI refines at most 16 times (262144 panels, about two million evaluations in all); the
-//   17th halving is treated like a step below 0.01·eps: the last estimate is stored and
-//   VMATH_DivergenceIntegralSol thrown. Without the limit a tiny or non-positive eps (or rounding
-//   noise above eps on a large integral) would double the work without end.
-// - A panel step that is lost in rounding (a + 3h == a, far from zero) also ends rSolveNI with
-//   VMATH_DivergenceIntegralSol, after storing the last estimate (0 before the first).
+// - Each call may evaluate f at most 2^27 times (134,217,728), rCompNIBorder's nested integrals
+//   included. Every computation that needs fewer evaluations runs its steps to the end: rSolveNI
+//   of sqrt on [0, 1] with eps 1e-12 needs 22 refinements and 134,217,712 evaluations and returns
+//   0.666666666666353. A computation that needs more ends with VMATH_DivergenceIntegralSol
+//   (rSolveNI storing the last complete estimate first); only a tiny or non-positive eps, or
+//   rounding noise above eps on a large integral, gets there, after about half a second for a
+//   cheap f.
+// - A panel step that is lost in rounding (a + 3h == a, far from zero), where the panels would
+//   never reach b, also ends rSolveNI with VMATH_DivergenceIntegralSol, after storing the last
+//   estimate (0 before the first).
 // - A caller's function that returns NaN or infinity makes the estimates NaN; two NaN estimates
 //   do not differ by more than eps, so rSolveNI returns 0 with a NaN result. NaN or infinite
 //   borders behave the same way.
-// - rCompNIBorder also throws VMATH_DivergenceIntegralSol when the bracket cannot be halved any
-//   more (its middle equals a border: eps <= 0, infinite borders), when its width or eps is NaN,
-//   and when it has spent ten million evaluations of the function in all. A reversed bracket (b <
-//   a) integrates nothing and narrows until it throws.
+// - rCompNIBorder integrates an empty piece (a middle equal to lo, once the bracket is two
+//   neighbouring doubles) as 0. It throws VMATH_DivergenceIntegralSol as soon as its bracket,
+//   middle and accumulated integral come back unchanged (the bisection would repeat that step for
+//   ever: eps <= 0, infinite borders) and when the bracket's width or eps is NaN. A reversed
+//   bracket (b < a) integrates nothing and narrows until it throws.
 // - A null function or result pointer returns -1 and writes nothing.
 #ifndef ORVANE_MATH_INTEGRATION_H
 #define ORVANE_MATH_INTEGRATION_H

@@ -7,20 +7,19 @@
 
 namespace {
 
-constexpr long kMaxFalsePositionSteps = 10000;
-constexpr long kMaxSecantSteps = 1000;
-constexpr unsigned long kScanEvaluations = 10000000ul;
+using orvane::FunctionBudget;
 
 bool sameStrictSign(double u, double v) {
     return (u > 0.0 && v > 0.0) || (u < 0.0 && v < 0.0);
 }
 
-template <class Eval>
-long falsePosition(Eval& eval, double a, double b, double* result, double eps) {
+// Both searches end with 1 at the first NaN: from there every step would give NaN again. NaN is
+// also what an evaluation gives once the budget is spent.
+long falsePosition(FunctionBudget& eval, double a, double b, double* result, double eps) {
     double fa = eval(a);
     double fb = eval(b);
     if (sameStrictSign(fa, fb)) return 1;
-    for (long step = 0; step < kMaxFalsePositionSteps; ++step) {
+    for (;;) {
         const double x = (a * fb - b * fa) / (fb - fa);
         *result = x;
         if (std::isnan(x)) return 1;
@@ -35,18 +34,16 @@ long falsePosition(Eval& eval, double a, double b, double* result, double eps) {
         }
         if (std::fabs(fx) <= eps) return 0;
     }
-    return 1;
 }
 
-template <class Eval>
-long secant(Eval& eval, double x0, double x1, double* result, double eps) {
+long secant(FunctionBudget& eval, double x0, double x1, double* result, double eps) {
     const double f0 = eval(x0);
     const double f1 = eval(x1);
     const double limit = 5.0 * std::fabs(x0 - x1);
     double xA = x0, fA = f0;  // the pair in use
     double xB = x1, fB = f1;
     double xs = x0, fs = f0;  // the stored point
-    for (long step = 0; step < kMaxSecantSteps; ++step) {
+    for (;;) {
         const double x = (xA * fB - xB * fA) / (fB - fA);
         *result = x;
         if (std::isnan(x)) return 1;
@@ -62,7 +59,6 @@ long secant(Eval& eval, double x0, double x1, double* result, double eps) {
         fs = fx;
         if (std::fabs(fx) <= eps && move <= eps) return 0;
     }
-    return 1;
 }
 
 }  // namespace
@@ -70,14 +66,14 @@ long secant(Eval& eval, double x0, double x1, double* result, double eps) {
 long rCompFXEqZeroRF(double (*f)(double, const double*), const double* params, double a, double b,
                      double* result, double eps) {
     if (f == nullptr || result == nullptr) return -1;
-    auto eval = [f, params](double x) { return f(x, params); };
+    FunctionBudget eval(f, params);
     return falsePosition(eval, a, b, result, eps);
 }
 
 long rCompFXEqZeroInt(double (*f)(double, const double*), const double* params, double x0,
                       double x1, double* result, double eps) {
     if (f == nullptr || result == nullptr) return -1;
-    auto eval = [f, params](double x) { return f(x, params); };
+    FunctionBudget eval(f, params);
     return secant(eval, x0, x1, result, eps);
 }
 
@@ -89,7 +85,7 @@ long rCompFXEqZeroAll(double (*f)(double, const double*), const double* params, 
 long rCompFXEqZeroAll(double (*f)(double, const double*), const double* params, double a, double b,
                       double c, double d, double* roots, unsigned long capacity, double eps) {
     if (f == nullptr || roots == nullptr || capacity == 0) return 0;
-    orvane::FunctionBudget eval(f, params, kScanEvaluations);
+    FunctionBudget eval(f, params);
     unsigned long k = 0;
     double x = a;
     double F = eval(a);
@@ -98,7 +94,7 @@ long rCompFXEqZeroAll(double (*f)(double, const double*), const double* params, 
 
     double xp = a, Fp = F;    // the previous sample
     double xpp = a, Fpp = F;  // the one before
-    while (b > x && !eval.spent()) {
+    while (b > x && !eval.exhausted()) {
         const double jump = std::fabs(F) / c;
         const bool rootFree = jump > d;
         const double next = x + (rootFree ? jump : d);

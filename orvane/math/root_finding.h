@@ -29,18 +29,20 @@
 // Choices (so that every call stops, with bounded work, whatever the input):
 // - Signs are compared, not products: values of like sign are never taken as a sign change
 //   because their product underflows to zero.
-// - rCompFXEqZeroRF stops after 10000 steps and rCompFXEqZeroInt after 1000 steps without
-//   convergence, and both stop at once when an estimate or the function's value is NaN; they
-//   return 1 then, with the last estimate in `*result`. A pole inside the bracket, a cycle of the
-//   secant, or eps < 0 thus end in 1.
+// - Each call may evaluate f at most 2^27 times (134,217,728), the scan's nested searches
+//   included; a search that converges within that many evaluations is never cut short.
+//   rCompFXEqZeroRF and rCompFXEqZeroInt return 1 when the evaluations are spent, and at once when
+//   an estimate or the function's value is NaN (every later step would be NaN as well), with the
+//   last estimate in `*result`. A pole inside the bracket, a cycle of the secant, or eps < 0 thus
+//   end in 1.
 // - rCompFXEqZeroAll with a capacity writes at most `capacity` roots and stops scanning once
 //   `roots` is full; the form without a capacity cannot check and needs room for every root the
 //   scan finds (at most one per step of at least d, plus the root at a). Neither writes past the
 //   last root found: estimates that are not accepted stay in a local.
-// - The scan spends at most ten million evaluations of the function in all, nested searches
-//   included, and stops where it is when they are spent, returning the roots found so far. It
-//   also stops when a step is lost in rounding (x + step == x). A d that is not positive (0,
-//   negative, NaN) scans nothing beyond the test at a; NaN borders scan nothing.
+// - The scan stops where it is when the evaluations are spent, returning the roots found so far.
+//   It also stops when a step is lost in rounding (x + step == x), where it would stand still. A d
+//   that is not positive (0, negative, NaN) scans nothing beyond the test at a; NaN borders scan
+//   nothing.
 // - A null function or result pointer returns -1 from rCompFXEqZeroRF and rCompFXEqZeroInt;
 //   rCompFXEqZeroAll with a null function or null `roots` returns 0.
 #ifndef ORVANE_MATH_ROOT_FINDING_H
