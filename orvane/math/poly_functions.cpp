@@ -3,58 +3,14 @@
 #include <cmath>
 #include <utility>
 
-#include "orvane/math/complex_kernels.h"
 #include "orvane/math/equation_solvers.h"
 #include "orvane/math/tolerances.h"
 
 namespace {
 
-namespace complex_kernels = orvane::complex_kernels;
-
-// The working copies of the general root finders hold at most this many coefficients.
-constexpr unsigned long kMaxCoefficients = 10;
-constexpr long kLaguerreIterations = 100;
 constexpr long kNewtonIterations = 50;
-constexpr double kRealPartRatio = 2e-8;  // |im| ≤ this·|re| counts as a real root
-constexpr double kSearchEps = 1e-8;
-constexpr double kPolishEps = 1e-10;
-constexpr double kMergeTol = 1e-5;
 constexpr double kQuarticNewtonTol = 1e-10;
 constexpr double kQuarticOuterOffset = 2.0;
-
-VMATH_Complex add(const VMATH_Complex& u, const VMATH_Complex& v) {
-    return VMATH_Complex{u.re + v.re, u.im + v.im};
-}
-VMATH_Complex sub(const VMATH_Complex& u, const VMATH_Complex& v) {
-    return VMATH_Complex{u.re - v.re, u.im - v.im};
-}
-VMATH_Complex mul(const VMATH_Complex& u, const VMATH_Complex& v) {
-    return VMATH_Complex{u.re * v.re - u.im * v.im, u.re * v.im + u.im * v.re};
-}
-VMATH_Complex scale(double s, const VMATH_Complex& v) {
-    return VMATH_Complex{s * v.re, s * v.im};
-}
-
-// Divides w[0 … j] by (X − x) with synthetic division; w[0 … j − 1] is the quotient afterwards.
-void deflate(VMATH_Complex* w, long j, const VMATH_Complex& x) {
-    VMATH_Complex b = w[j];
-    for (long i = j - 1; i >= 0; --i) {
-        const VMATH_Complex c = w[i];
-        w[i] = b;
-        b = add(mul(x, b), c);
-    }
-}
-
-double horner(const double* a, unsigned long m, double x) {
-    double value = a[m];
-    for (unsigned long k = m; k-- > 0;)
-        value = value * x + a[k];
-    return value;
-}
-
-bool realEnough(const VMATH_Complex& z) {
-    return std::fabs(z.im) <= kRealPartRatio * std::fabs(z.re);
-}
 
 // Both minmax routines start from the end values and then look at the critical points.
 struct Extremes {
@@ -174,156 +130,6 @@ void VMATH_PolyFunctions::calcPolyMinMax(const VMATH_Polynom<4>& p, double x1, d
     double c[3];
     const long n = solveCubic(VMATH_CubicPolynom(4.0 * k[4], 3.0 * k[3], 2.0 * k[2], k[1]), c);
     extremesAmong(p, x1, x2, c, n, min, max, xMin, xMax);
-}
-
-long VMATH_PolyFunctions::laguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps,
-                                 bool polish) {
-    if (m < 1) return -1;
-    const double degree = static_cast<double>(m);
-    double dxOld = complex_kernels::abs(x);
-    for (long k = 1; k <= kLaguerreIterations; ++k) {
-        // The value b, the derivative d and half the second derivative f at x, together.
-        VMATH_Complex b = a[m];
-        VMATH_Complex d{0.0, 0.0};
-        VMATH_Complex f{0.0, 0.0};
-        for (long j = m - 1; j >= 0; --j) {
-            f = add(mul(x, f), d);
-            d = add(mul(x, d), b);
-            b = add(mul(x, b), a[j]);
-        }
-        if (complex_kernels::absBelowRelTol(b)) return 0;
-
-        const VMATH_Complex g = complex_kernels::div(d, b);
-        const VMATH_Complex g2 = mul(g, g);
-        const VMATH_Complex h = sub(g2, scale(2.0, complex_kernels::div(f, b)));
-        const VMATH_Complex sq =
-            complex_kernels::sqrt(scale(degree - 1.0, sub(scale(degree, h), g2)));
-        VMATH_Complex gp = add(g, sq);
-        const VMATH_Complex gm = sub(g, sq);
-        if (complex_kernels::absGreater(gm, gp)) gp = gm;
-
-        if (gp.re == 0.0 && gp.im == 0.0 && (a[m].re != 0.0 || a[m].im != 0.0)) {
-            // p′ = p″ = 0 at x, where the step m/gp would divide by zero (x³ − 8 at 0): move by
-            // 1 + |x| in a direction that turns with k, and take the next step from there.
-            const double size = 1.0 + complex_kernels::abs(x);
-            x = sub(x, VMATH_Complex{size * std::cos(static_cast<double>(k)),
-                                     size * std::sin(static_cast<double>(k))});
-            dxOld = size;
-            continue;
-        }
-        const VMATH_Complex dx = complex_kernels::div(VMATH_Complex{degree, 0.0}, gp);
-        const VMATH_Complex x1 = sub(x, dx);
-        if (complex_kernels::absBelowRelTol(sub(x, x1))) return 0;
-        x = x1;
-        const double cdx = complex_kernels::abs(dx);
-        if (k > 6 && cdx >= dxOld) return 0;
-        dxOld = cdx;
-        if (!polish && cdx <= eps * complex_kernels::abs(x)) return 0;
-    }
-    return -1;
-}
-
-long VMATH_PolyFunctions::polyRoots(const VMATH_Complex* a, unsigned long m, VMATH_Complex* roots,
-                                    bool polish) {
-    if (m >= kMaxCoefficients) return -1;
-    VMATH_Complex w[kMaxCoefficients];
-    for (unsigned long i = 0; i <= m; ++i)
-        w[i] = a[i];
-
-    const long degree = static_cast<long>(m);
-    for (long j = degree; j >= 1; --j) {
-        VMATH_Complex x{0.0, 0.0};
-        if (laguer(w, j, x, kSearchEps, false) != 0) return -1;
-        if (realEnough(x)) x.im = 0.0;
-        roots[j - 1] = x;
-        deflate(w, j, x);
-    }
-
-    if (polish) {
-        for (long i = 0; i < degree; ++i) {
-            if (laguer(a, degree, roots[i], kPolishEps, true) != 0) return -1;
-        }
-    }
-
-    // Straight insertion by real part: a root moves left only past strictly greater real parts.
-    for (long i = 1; i < degree; ++i) {
-        const VMATH_Complex v = roots[i];
-        long j = i - 1;
-        while (j >= 0 && roots[j].re > v.re) {
-            roots[j + 1] = roots[j];
-            --j;
-        }
-        roots[j + 1] = v;
-    }
-    return 0;
-}
-
-long VMATH_PolyFunctions::polyRoots(const double* a, unsigned long m, double* roots, double xFrom,
-                                    double xTo, bool polish) {
-    if (m >= kMaxCoefficients) return -1;
-    if (m == 0) return 0;
-    if (xFrom > xTo) std::swap(xFrom, xTo);
-    const double r = V_Tolerances::getRelTol();
-
-    VMATH_Complex w[kMaxCoefficients];
-    VMATH_Complex P[kMaxCoefficients];
-    for (unsigned long i = 0; i <= m; ++i) {
-        w[i] = VMATH_Complex{a[i], 0.0};
-        P[i] = w[i];
-    }
-    const VMATH_Complex start{(xFrom + xTo) * 0.5, 0.0};
-    long n = static_cast<long>(m);
-
-    // Candidates with the estimate they came from, for the test without polishing.
-    VMATH_Complex candidates[kMaxCoefficients];
-    long count = 0;
-    if (std::fabs(a[0]) < r) {
-        for (unsigned long i = 0; i < m; ++i)
-            w[i] = w[i + 1];
-        w[m] = VMATH_Complex{0.0, 0.0};
-        n = static_cast<long>(m) - 1;
-        if (xFrom <= r && xTo + r >= 0.0) candidates[count++] = VMATH_Complex{0.0, 0.0};
-    }
-
-    for (long j = n; j >= 1; --j) {
-        VMATH_Complex x = start;
-        if (laguer(w, j, x, kSearchEps, false) != 0) break;
-        if (x.re + r >= xFrom && xTo + r >= x.re && std::fabs(x.re) >= std::fabs(x.im)) {
-            candidates[count++] = x;
-        }
-        deflate(w, j, x);
-    }
-
-    long found = 0;
-    for (long i = 0; i < count; ++i) {
-        const double c = candidates[i].re;
-        if (!polish) {
-            if (realEnough(candidates[i])) roots[found++] = c;
-        } else if (std::fabs(horner(a, m, c)) < r) {
-            roots[found++] = c;
-        } else {
-            VMATH_Complex z{c, 0.0};
-            if (laguer(P, static_cast<long>(m), z, kPolishEps, true) == 0 && realEnough(z) &&
-                z.re + r >= xFrom && xTo + r >= z.re) {
-                roots[found++] = z.re;
-            }
-        }
-    }
-
-    // An exchange sort, then one pass that keeps a value only if it lies more than the merge
-    // tolerance above the last value kept.
-    for (long i = 0; i < found; ++i) {
-        for (long j = i + 1; j < found; ++j) {
-            if (roots[j] < roots[i]) std::swap(roots[i], roots[j]);
-        }
-    }
-    const double width = xTo - xFrom;
-    const double t = width > 1.0 ? kMergeTol * width : kMergeTol;
-    long kept = 0;
-    for (long i = 0; i < found; ++i) {
-        if (kept == 0 || roots[i] - roots[kept - 1] > t) roots[kept++] = roots[i];
-    }
-    return kept;
 }
 
 long VMATH_PolyFunctions::findPolynomialRootNewton(const VMATH_Polynom<4>& p, double x0,

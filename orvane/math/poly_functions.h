@@ -28,10 +28,27 @@
 // - laguer with a degree m below 1 returns −1 at once and leaves x as it was (a constant has no
 //   root to improve).
 // - Where p′ and p″ both vanish at the estimate (x³ − 8 at the start value 0), Laguerre's step
-//   m/gp divides by zero and every later value would be NaN, so the root finders would fail on
-//   such common input. laguer then moves the estimate by 1 + |x| in the direction (cos k, sin k)
-//   of the iteration number k instead, without the stopping tests, and goes on. A polynomial whose
-//   leading coefficient is exactly 0 gets no such step: it has fewer roots than its degree says.
+//   m/gp divides by zero and every later value would be NaN, so the search would fail on such
+//   common input. laguer then turns aside: it moves the estimate by 1 + |x| in the direction
+//   (cos k, sin k) of the iteration number k, without the stopping tests, and goes on. A
+//   polynomial whose leading coefficient is exactly 0 gets no such step: it has fewer roots than
+//   its degree says. A search that turned aside reports 0 only if it ends near a root in the
+//   sense of the check below; otherwise it returns −1, as the plain steps would have.
+// - Every success is checked before it is reported. A value z counts as a root of p = a[0 … m]
+//   when |p(z)| ≤ relTol + relTol·S′(|z|) + 1e-6·S(|z|), with S(t) = Σ |a_k|·t^k: the search's
+//   own value test, what a last step below relTol can leave, and one part in a million of the
+//   size of the terms of p(z). The complex polyRoots returns −1 when one of its roots fails that
+//   test or when two of them are certified (Smale's α-test, α ≤ 0.02) to approximate one simple
+//   root, so a simple root is never reported twice while another is lost. Roots at a multiple
+//   root or in a tight cluster are not certified and pass. Laguerre's steps can end at a point
+//   that is no root, and polishing can pull two estimates onto one root: of a million random
+//   polynomials of degree 2 to 9 with roots in [−10, 10], 135 unpolished and 67 polished
+//   searches did, and give −1 instead of a wrong list. The interval polyRoots drops a
+//   candidate that fails the value test.
+// - When the complex polyRoots' search from 0 had to turn aside and its result fails the check
+//   (x⁸ + x⁴ + 1: the deflated quartic is nearly symmetric about 0), it searches again from the
+//   start values e^(i·t), t = 1 … 4, and returns the first result that passes, or −1. A search
+//   that never turned aside is not repeated. After −1, `roots` holds the last search's values.
 // - The interval polyRoots without polishing appends the candidates whose Laguerre estimate is
 //   real within the test that polishing applies (|im| ≤ 2e-8·|re|), then sorts and merges as with
 //   polishing. Appending every candidate would report the real part of a complex pair such as
@@ -93,8 +110,8 @@ public:
 
     // All m complex roots of a[0 … m] into roots[0 … m − 1], sorted by real part (equal real parts
     // keep the order they were found in). An imaginary part at most 2e-8 times the real part is
-    // set to 0. Returns 0, or −1 when m > 9 or a Laguerre search fails (the roots found before
-    // stay in `roots`).
+    // set to 0. Returns 0, or −1 when m > 9, when a Laguerre search fails (the roots found before
+    // stay in `roots`) or when the roots found fail the check under Choices.
     static long polyRoots(const VMATH_Complex* a, unsigned long m, VMATH_Complex* roots,
                           bool polish);
 
