@@ -16,6 +16,7 @@ need_cmd pkg-config pkg-config
 need_cmd ninja ninja-build
 need_file /usr/include/gtest/gtest.h libgtest-dev
 need_file /usr/include/gmock/gmock.h libgmock-dev
+need_file /usr/include/gsl/gsl_poly.h libgsl-dev  # the tests compare the numerics with GSL
 case "$want" in
   sanitize|all|fuzz)
     need_cmd clang++ clang
