@@ -39,15 +39,20 @@ const char kUsageText[] =
     "Leading zero coefficients lower the degree. Digits alone are integers that wrap at 32\n"
     "bits ('0-3' is 4294967293): write a negative coefficient as '-3' or '0.0-3'. A coefficient\n"
     "that is not a finite number, a degree above 9 and the zero polynomial are rejected (exit 1),\n"
-    "as is a polynomial whose root search does not converge.\n";
+    "as is a polynomial whose root search fails: Laguerre's method did not converge, or what\n"
+    "it found did not pass the check that every value is a root and no simple root is counted\n"
+    "twice. Nothing is printed then but the reason.\n";
 
 int tooHigh(unsigned long degree) {
     std::fprintf(stderr, "orvane-tools roots: degree %lu is above 9\n", degree);
     return kRejected;
 }
 
-int notConverged() {
-    std::fprintf(stderr, "orvane-tools roots: the root search did not converge\n");
+int notConverged(unsigned long degree, bool polish) {
+    std::fprintf(stderr,
+                 "orvane-tools roots: the search for the %lu complex roots%s failed: Laguerre's "
+                 "method did not converge, or what it found were not all roots\n",
+                 degree, polish ? " (polished)" : "");
     return kRejected;
 }
 
@@ -68,7 +73,7 @@ int allRoots(const std::vector<double>& ascending, bool polish) {
         a.push_back(VMATH_Complex{c, 0.0});
     std::vector<VMATH_Complex> roots(degree + 1, VMATH_Complex{0.0, 0.0});
     if (VMATH_PolyFunctions::polyRoots(a.data(), degree, roots.data(), polish) != 0) {
-        return degree > 9 ? tooHigh(degree) : notConverged();
+        return degree > 9 ? tooHigh(degree) : notConverged(degree, polish);
     }
     if (degree == 0) std::printf("no roots\n");
     for (unsigned long i = 0; i < degree; ++i)

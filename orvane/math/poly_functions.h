@@ -42,7 +42,7 @@
 //   root, so a simple root is never reported twice while another is lost. Roots at a multiple
 //   root or in a tight cluster are not certified and pass. Laguerre's steps can end at a point
 //   that is no root, and polishing can pull two estimates onto one root: of a million random
-//   polynomials of degree 2 to 9 with roots in [−10, 10], 135 unpolished and 67 polished
+//   polynomials of degree 2 to 9 with roots in [−10, 10], 133 unpolished and 67 polished
 //   searches did, and give −1 instead of a wrong list. The interval polyRoots drops a
 //   candidate that fails the value test.
 // - When the complex polyRoots' search from 0 had to turn aside and its result fails the check

@@ -79,6 +79,10 @@ check(roots_expressions 0 "" "^-2\\.0\n2\\.0\n$" roots 2*0.5 0 -8/2)
 check(roots_leading_zero 0 "" "^2\\.0\n$" roots 0 1 -2)
 check(roots_turning_start 0 "" "^-1\\.0 [+-] 1\\.73205081 i\n-1\\.0 [+-] 1\\.73205081 i\n2\\.0\n$" roots 1 0 0 -8)
 check(roots_degree_9 0 "" "\n1\\.0\n$" roots 1 0 0 0 0 0 0 0 0 -1)
+# x^8 + x^4 + 1: its eight distinct roots, each sign of 0.5 and 0.8660254 with the other.
+check(roots_octic 0 "" "^-0\\.8660254 - 0\\.5 i\n-0\\.8660254 \\+ 0\\.5 i\n-0\\.5 - 0\\.8660254 i\n-0\\.5 \\+ 0\\.8660254 i\n0\\.5 - 0\\.8660254 i\n0\\.5 \\+ 0\\.8660254 i\n0\\.8660254 \\+ 0\\.5 i\n0\\.8660254 - 0\\.5 i\n$" roots 1 0 0 0 1 0 0 0 1)
+# A search whose polished roots count one root twice: nothing printed, exit 1.
+check(roots_failed 1 "" "^$" roots 1 -2.6950878549793131 -196.6956775429305 1552.5754721464575 20197.735419205877 -228834.28946199588 -724273.10968403192 14841678.700559892 -6546499.6533615328 -369954596.44566125)
 check(roots_degree_10 1 "" "^$" roots 1 0 0 0 0 0 0 0 0 0 -1)
 check(roots_constant 0 "" "^no roots\n$" roots 5)
 check(roots_zero 1 "" "^$" roots 0 0)
