@@ -1,0 +1,133 @@
+#include "orvane/base/settings_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace orvane::settings {
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+FileDescriptor::~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+FileState readFile(const std::string& path, std::string& bytes, std::string& reason) {
+    bytes.clear();
+    // O_NONBLOCK: a FIFO at the path must not make a read wait for a writer.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.valid()) {
+        if (errno == ENOENT || errno == ENOTDIR) return FileState::Missing;
+        reason = std::generic_category().message(errno);
+        return FileState::Unreadable;
+    }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+        reason = std::generic_category().message(errno);
+        return FileState::Unreadable;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        reason = S_ISDIR(status.st_mode) ? "it is a folder" : "not a regular file";
+        return FileState::Unreadable;
+    }
+    std::size_t size = 0;
+    bytes.resize(static_cast<std::size_t>(status.st_size) + 4096);
+    for (;;) {
+        if (size == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd.get(), bytes.data() + size, bytes.size() - size);
+        if (n > 0) {
+            size += static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            bytes.resize(size);
+            return FileState::Read;
+        } else if (errno != EINTR) {
+            reason = std::generic_category().message(errno);
+            bytes.clear();
+            return FileState::Unreadable;
+        }
+    }
+}
+
+std::string writeTarget(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+        if (real) return real.get();
+    }
+    return path;
+}
+
+bool makeFolders(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(folderOf(path), error);
+    return !error;
+}
+
+FileDescriptor lockFor(const std::string& path) {
+    const std::string lockPath = path + ".lock";
+    const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | flags, 0644);
+    // A lock file made by another user may be read-only for us; flock works on any descriptor.
+    if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | flags);
+    FileDescriptor lock(fd);
+    if (!lock.valid()) return lock;
+    while (::flock(lock.get(), LOCK_EX) != 0) {
+        if (errno != EINTR) return FileDescriptor();
+    }
+    return lock;
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+    mode_t mode = 0644;
+    struct stat status {};
+    const bool existed = ::stat(path.c_str(), &status) == 0;
+    if (existed) mode = status.st_mode & 07777;
+
+    std::string temporary = path + ".new-XXXXXX";
+    FileDescriptor fd(::mkstemp(temporary.data()));
+    if (!fd.valid()) return false;
+    if (existed && (status.st_uid != ::geteuid() || status.st_gid != ::getegid())) {
+        // Only root may give a file away; for anybody else the new file simply stays theirs.
+        [[maybe_unused]] const int given = ::fchown(fd.get(), status.st_uid, status.st_gid);
+    }
+    const bool replaced = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
+                          ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
+                          ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!replaced) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // Make the rename itself durable; some file systems cannot sync a folder, which is harmless.
+    const FileDescriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) ::fsync(folder.get());
+    return true;
+}
+
+}  // namespace orvane::settings

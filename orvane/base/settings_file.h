@@ -1,0 +1,66 @@
+// The settings file on disk: reading it whole, locking it, and replacing it all at once. Internal
+// to the settings file: not part of the library's interface, and not in the umbrella header.
+//
+//   const std::string target = writeTarget(path);      // a symbolic link's file
+//   const FileDescriptor lock = lockFor(target);        // held until `lock` is destroyed
+//   readFile(target, bytes, reason);
+//   replaceFile(target, edited);
+//
+// Reading never creates anything. Writers serialise on an advisory lock of "<file>.lock", which
+// stays beside the file: removing it would let two writers lock different files.
+#ifndef ORVANE_BASE_SETTINGS_FILE_H
+#define ORVANE_BASE_SETTINGS_FILE_H
+
+#include <string>
+#include <string_view>
+
+namespace orvane::settings {
+
+// Owns a file descriptor and closes it.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor();
+
+    bool valid() const { return m_fd >= 0; }
+    int get() const { return m_fd; }
+    int release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+enum class FileState { Read, Missing, Unreadable };
+
+// Reads the whole file at `path` into `bytes`. A file that does not exist is Missing; one that
+// exists but cannot be read (no permission, not a regular file, a read error) is Unreadable, with
+// the system's reason in `reason`. A FIFO does not make the read wait.
+FileState readFile(const std::string& path, std::string& bytes, std::string& reason);
+
+// The file that a set replaces: the target of a symbolic link, so that the link stays a link.
+std::string writeTarget(const std::string& path);
+
+// Creates the folders above `path` that are missing; false when that fails.
+bool makeFolders(const std::string& path);
+
+// An exclusive advisory lock on "<path>.lock", held while the returned descriptor lives; invalid
+// when the lock file cannot be opened or locked.
+FileDescriptor lockFor(const std::string& path);
+
+// Replaces the file at `path` by `bytes` all at once: a temporary file in the same folder gets the
+// bytes and the old file's mode (0644 for a new file) and, when we may give it, its owner; it is
+// flushed to disk and renamed over the old file. On failure the temporary file is removed and the
+// old file is untouched.
+bool replaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace orvane::settings
+
+#endif

@@ -1,0 +1,72 @@
+#include "orvane/base/settings_report.h"
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "orvane/base/dump_stream.h"
+
+namespace orvane::settings {
+namespace {
+
+constexpr std::size_t kShownLineBytes = 80;
+constexpr std::size_t kShownPathBytes = 4096;
+
+// Keys of what has been reported; never destroyed, so keys used during shutdown still work.
+std::unordered_set<std::string>& reportedKeys() {
+    static auto* const keys = new std::unordered_set<std::string>();
+    return *keys;
+}
+
+// Writes `message`, one line, to the dump stream unless `key` has been reported before.
+void reportOnce(std::string key, const std::string& message) {
+    if (!reportedKeys().insert(std::move(key)).second) return;
+    VSYST_DumpStream::getStdStream() << message.c_str();
+}
+
+// `text` with every byte that is not printable ASCII, and '"' and '\', written as an escape; at
+// most `limit` bytes are shown, "..." marks a cut.
+std::string escaped(std::string_view text, std::size_t limit) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < limit; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7f) {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += digits[c >> 4];
+            out += digits[c & 0x0f];
+        }
+    }
+    if (text.size() > limit) out += "...";
+    return out;
+}
+
+}  // namespace
+
+void reportUnparsable(const std::string& shownPath, const std::vector<UnparsedLine>& lines) {
+    std::unordered_map<std::size_t, unsigned long> seen;  // occurrences in this read, by hash
+    for (const UnparsedLine& line : lines) {
+        const std::size_t hash = std::hash<std::string_view>()(line.content);
+        const unsigned long occurrence = ++seen[hash];
+        reportOnce(
+            "line\n" + shownPath + "\n" + std::to_string(hash) + "\n" + std::to_string(occurrence),
+            escaped(shownPath, kShownPathBytes) + ":" + std::to_string(line.number) +
+                ": settings line not understood, kept as it is: \"" +
+                escaped(line.content, kShownLineBytes) + "\"\n");
+    }
+}
+
+void reportUnreadable(const std::string& shownPath, const std::string& reason) {
+    reportOnce("unreadable\n" + shownPath, escaped(shownPath, kShownPathBytes) +
+                                               ": settings file cannot be read (" + reason +
+                                               "); it reads as empty and is not written\n");
+}
+
+}  // namespace orvane::settings

@@ -1,0 +1,30 @@
+// What the settings file says on the dump stream, each fact once per process. Internal to the
+// settings file: not part of the library's interface, and not in the umbrella header.
+//
+//   reportUnreadable(path, "Permission denied");
+//   // "<path>: settings file cannot be read (Permission denied); it reads as empty and is not
+//   //  written", the first time only
+//
+// Every message is one line naming the file as the key was given it. Bytes of a path or a line
+// that are not printable ASCII, and '"' and '\', show as escapes like \x00.
+#ifndef ORVANE_BASE_SETTINGS_REPORT_H
+#define ORVANE_BASE_SETTINGS_REPORT_H
+
+#include <string>
+#include <vector>
+
+#include "orvane/base/settings_text.h"
+
+namespace orvane::settings {
+
+// Reports the lines of a file that are not understood. The same bytes in the same file are
+// reported once, however often the file is read and wherever the line moves (a line that stands
+// twice is two facts).
+void reportUnparsable(const std::string& shownPath, const std::vector<UnparsedLine>& lines);
+
+// Reports a file that exists but cannot be read, once per file and reason.
+void reportUnreadable(const std::string& shownPath, const std::string& reason);
+
+}  // namespace orvane::settings
+
+#endif
