@@ -59,8 +59,9 @@ bool storeValue(const std::string& path, const std::string& section, const char*
                 const std::string& valueText) {
     if (!isValidName(name) || !isValidSection(section)) return false;
     const std::string target = writeTarget(path);
-    if (!makeFolders(target)) return false;
-    const FileDescriptor lock = lockFor(target);
+    WriteFailure failure;
+    if (!makeFolders(target, failure)) return false;
+    const FileDescriptor lock = lockFor(target, failure);
     if (!lock.valid()) return false;
     std::string text;
     std::string reason;
@@ -72,7 +73,8 @@ bool storeValue(const std::string& path, const std::string& section, const char*
     std::vector<UnparsedLine> unparsed;
     const Lookup at = lookUp(text, section, name, &unparsed);
     reportUnparsable(path, unparsed);
-    return replaceFile(target, withEntry(text, at, section, std::string(name) + "=" + valueText));
+    return replaceFile(target, withEntry(text, at, section, std::string(name) + "=" + valueText),
+                       failure);
 }
 
 std::string sectionName(VSYST_RegistryStandardKey key, const char* subkey) {

@@ -73,8 +73,12 @@
 //   that a last line without a newline gets a '\n' when something is added after it.
 // - The rewritten file keeps the old file's permission bits (and its owner, when the writer may
 //   give it away); a new file gets 0644. A set through a symbolic link replaces (and locks) the
-//   file the link points to, so the link stays. The lock file stays beside the settings file. A
-//   writer killed midway may leave a temporary "<file>.new-XXXXXX", which is never read.
+//   file the link points to, so the link stays. The lock file stays beside the settings file.
+// - The one temporary file is "<file>.tmp", made afresh (removed, then created exclusively) only
+//   while the lock is held, and renamed over the file. A writer killed midway leaves at most that
+//   file, which is never read and which the next set replaces. Temporary files
+//   "<file>.new-XXXXXX" (six letters or digits) that earlier versions may have left are removed
+//   by the next set.
 // - A set fails (returns false) and writes nothing when the name is null or empty, contains '=',
 //   '\r' or '\n' or starts with '[', ';', '#' or a blank or ends with a blank, when the subkey
 //   contains ']', '\r' or '\n', or when the file cannot be read or written (the old file is then

@@ -11,6 +11,8 @@
 #include <memory>
 #include <system_error>
 
+#include "orvane/base/char_class.h"
+
 namespace orvane::settings {
 namespace {
 
@@ -18,6 +20,43 @@ std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool fail(WriteFailure& failure, std::string action, int error) {
+    failure.action = std::move(action);
+    failure.reason = std::generic_category().message(error);
+    return false;
+}
+
+// Whether `name` is "<base>.new-" and six letters or digits: mkstemp's temporary names.
+bool isOldTemporaryName(std::string_view name, std::string_view base) {
+    const std::string_view infix = ".new-";
+    if (name.size() != base.size() + infix.size() + 6) return false;
+    if (name.substr(0, base.size()) != base || name.substr(base.size(), infix.size()) != infix) {
+        return false;
+    }
+    for (const char c : name.substr(base.size() + infix.size())) {
+        if (!orvane::chars::isLetterOrDigit(c)) return false;
+    }
+    return true;
+}
+
+// Removes the temporary files of earlier versions beside `path`. Writers of those versions lock
+// the same lock file, so none of them is writing while we hold it. What cannot be listed or
+// removed is left.
+void removeOldTemporaries(const std::string& path) {
+    const std::string base = baseNameOf(path);
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folderOf(path), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (isOldTemporaryName(name, base)) ::unlink(entry->path().c_str());
+    }
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -84,45 +123,73 @@ std::string writeTarget(const std::string& path) {
     return path;
 }
 
-bool makeFolders(const std::string& path) {
+bool makeFolders(const std::string& path, WriteFailure& failure) {
     std::error_code error;
     std::filesystem::create_directories(folderOf(path), error);
-    return !error;
+    if (!error) return true;
+    failure.action = "creating its folder";
+    failure.reason = error.message();
+    return false;
 }
 
-FileDescriptor lockFor(const std::string& path) {
+FileDescriptor lockFor(const std::string& path, WriteFailure& failure) {
     const std::string lockPath = path + ".lock";
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | flags, 0644);
     // A lock file made by another user may be read-only for us; flock works on any descriptor.
     if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | flags);
     FileDescriptor lock(fd);
-    if (!lock.valid()) return lock;
+    if (!lock.valid()) {
+        fail(failure, "opening the lock file " + baseNameOf(lockPath), errno);
+        return lock;
+    }
     while (::flock(lock.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) return FileDescriptor();
+        if (errno != EINTR) {
+            fail(failure, "locking the lock file " + baseNameOf(lockPath), errno);
+            return FileDescriptor();
+        }
     }
     return lock;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+std::string temporaryPathFor(const std::string& path) {
+    return path + ".tmp";
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes, WriteFailure& failure) {
     mode_t mode = 0644;
     struct stat status {};
     const bool existed = ::stat(path.c_str(), &status) == 0;
     if (existed) mode = status.st_mode & 07777;
 
-    std::string temporary = path + ".new-XXXXXX";
-    FileDescriptor fd(::mkstemp(temporary.data()));
-    if (!fd.valid()) return false;
+    removeOldTemporaries(path);
+    const std::string temporary = temporaryPathFor(path);
+    const std::string shown = "the temporary file " + baseNameOf(temporary);
+    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) {
+        return fail(failure, "removing " + shown, errno);
+    }
+    // O_EXCL: a file of our own, never one that another process put there in the meantime.
+    FileDescriptor fd(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600));
+    if (!fd.valid()) return fail(failure, "creating " + shown, errno);
     if (existed && (status.st_uid != ::geteuid() || status.st_gid != ::getegid())) {
         // Only root may give a file away; for anybody else the new file simply stays theirs.
         [[maybe_unused]] const int given = ::fchown(fd.get(), status.st_uid, status.st_gid);
     }
-    const bool replaced = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
-                          ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
-                          ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!replaced) {
+    std::string action;
+    if (!writeAll(fd.get(), bytes)) {
+        action = "writing " + shown;
+    } else if (::fchmod(fd.get(), mode) != 0) {
+        action = "setting the mode of " + shown;
+    } else if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+        action = "flushing " + shown + " to disk";
+    } else if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        action = "renaming " + shown + " over it";
+    }
+    if (!action.empty()) {
+        const int error = errno;
         ::unlink(temporary.c_str());
-        return false;
+        return fail(failure, action, error);
     }
     // Make the rename itself durable; some file systems cannot sync a folder, which is harmless.
     const FileDescriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

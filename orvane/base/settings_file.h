@@ -4,10 +4,14 @@
 //   const std::string target = writeTarget(path);      // a symbolic link's file
 //   const FileDescriptor lock = lockFor(target);        // held until `lock` is destroyed
 //   readFile(target, bytes, reason);
-//   replaceFile(target, edited);
+//   WriteFailure failure;
+//   if (!replaceFile(target, edited, failure)) ... failure.action, failure.reason ...
 //
 // Reading never creates anything. Writers serialise on an advisory lock of "<file>.lock", which
-// stays beside the file: removing it would let two writers lock different files.
+// stays beside the file: removing it would let two writers lock different files. A writer writes
+// the new contents to the one temporary file "<file>.tmp" and renames it over the file; it makes
+// that file afresh only while it holds the lock, so a writer killed midway leaves at most that one
+// file, which the next writer replaces.
 #ifndef ORVANE_BASE_SETTINGS_FILE_H
 #define ORVANE_BASE_SETTINGS_FILE_H
 
@@ -15,6 +19,13 @@
 #include <string_view>
 
 namespace orvane::settings {
+
+// Why a write failed: what was being done ("creating the temporary file registry.ini.tmp") and
+// the system's reason ("Permission denied").
+struct WriteFailure {
+    std::string action;
+    std::string reason;
+};
 
 // Owns a file descriptor and closes it.
 class FileDescriptor {
@@ -48,18 +59,23 @@ FileState readFile(const std::string& path, std::string& bytes, std::string& rea
 // The file that a set replaces: the target of a symbolic link, so that the link stays a link.
 std::string writeTarget(const std::string& path);
 
-// Creates the folders above `path` that are missing; false when that fails.
-bool makeFolders(const std::string& path);
+// Creates the folders above `path` that are missing; false, saying why, when that fails.
+bool makeFolders(const std::string& path, WriteFailure& failure);
 
-// An exclusive advisory lock on "<path>.lock", held while the returned descriptor lives; invalid
-// when the lock file cannot be opened or locked.
-FileDescriptor lockFor(const std::string& path);
+// An exclusive advisory lock on "<path>.lock", held while the returned descriptor lives; invalid,
+// saying why, when the lock file cannot be opened or locked.
+FileDescriptor lockFor(const std::string& path, WriteFailure& failure);
 
-// Replaces the file at `path` by `bytes` all at once: a temporary file in the same folder gets the
+// The one temporary file of the file at `path`: "<path>.tmp".
+std::string temporaryPathFor(const std::string& path);
+
+// Replaces the file at `path` by `bytes` all at once; call it with the lock held. The temporary
+// file is removed and made anew (a stale one may belong to anybody and have any mode), gets the
 // bytes and the old file's mode (0644 for a new file) and, when we may give it, its owner; it is
-// flushed to disk and renamed over the old file. On failure the temporary file is removed and the
-// old file is untouched.
-bool replaceFile(const std::string& path, std::string_view bytes);
+// flushed to disk and renamed over the old file. Temporary files "<path>.new-XXXXXX" that
+// writers of earlier versions may have left are removed first. On failure, saying why, the
+// temporary file is removed and the old file is untouched.
+bool replaceFile(const std::string& path, std::string_view bytes, WriteFailure& failure);
 
 }  // namespace orvane::settings
 

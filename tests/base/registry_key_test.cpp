@@ -58,14 +58,6 @@ double fromBits(std::uint64_t bits) {
     return value;
 }
 
-std::set<std::string> filesIn(const std::string& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
@@ -180,7 +172,7 @@ TEST(RegistryKey, ReadsMissingOrMalformedValuesAsMissingAndCreatesNothing) {
     EXPECT_EQ(doubleOf(key, "A"), std::nullopt);
     setenv("ORVANE_REGISTRY", (reg.dir() + "/sub/registry.ini").c_str(), 1);
     EXPECT_EQ(intOf(VSYST_RegistryKey(kSettings, false), "A"), std::nullopt);
-    EXPECT_TRUE(filesIn(reg.dir()).empty());  // no file, lock file or folder
+    EXPECT_TRUE(reg.files().empty());  // no file, lock file or folder
 
     reg.write(
         "[8]\nhex=0x10\nbig=99999999999999999999\nfrac=3.5\nword=12abc\nempty=\n"
@@ -259,7 +251,7 @@ TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
     for (const char* subkey : {"a]b", "a\nb", "a\rb"}) {
         EXPECT_FALSE(VSYST_RegistryKey(kSettings, true, subkey).setIntValue("A", 1)) << subkey;
     }
-    EXPECT_TRUE(filesIn(reg.dir()).empty());
+    EXPECT_TRUE(reg.files().empty());
 
     VSYST_RegistryKey odd(kSettings, true, " [x=y ");
     EXPECT_TRUE(odd.setIntValue("a b[c];d#", 1));
@@ -287,7 +279,7 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     ASSERT_EQ(chmod(reg.dir().c_str(), 0700), 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(reg.contents(), before);
-    EXPECT_EQ(filesIn(reg.dir()), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
+    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 
     // A folder that cannot be made, under a regular file.
     setenv("ORVANE_REGISTRY", (reg.path() + "/registry.ini").c_str(), 1);
@@ -395,7 +387,7 @@ TEST(RegistryKey, TwoProcessesSettingAtOnceLoseNoValue) {
             present += intOf(key, name(k, i).c_str()) == k * 1000 + i;
     }
     EXPECT_EQ(present, 2 * kPerProcess);
-    EXPECT_EQ(filesIn(reg.dir()), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
+    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 }
 
 TEST(RegistryKey, WritesAndReadsNumbersTheSameInAnyLocale) {

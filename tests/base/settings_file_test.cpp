@@ -1,0 +1,133 @@
+// The settings file on disk, seen through VSYST_RegistryKey: its temporary file, writers killed
+// midway, and files that may not be written.
+#include <orvane/base/registry_key.h>
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/dump_capture.h"
+#include "support/temp_registry.h"
+
+namespace {
+
+constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Starts a child that sets "v<first>", "v<first + 1>", ... in section "8\Crash" for ever and
+// writes each number to `out` once its set has returned true. It exits with 1 when a set fails.
+pid_t startWriter(int first, int out) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    VSYST_RegistryKey key(kSettings, true, "Crash");
+    for (int i = first;; ++i) {
+        if (!key.setIntValue(("v" + std::to_string(i)).c_str(), i)) _exit(1);
+        if (write(out, &i, sizeof i) != static_cast<ssize_t>(sizeof i)) _exit(2);
+    }
+}
+
+// The numbers a writer reported before it died.
+std::vector<int> reported(int in) {
+    std::vector<int> numbers;
+    int n = 0;
+    while (read(in, &n, sizeof n) == static_cast<ssize_t>(sizeof n))
+        numbers.push_back(n);
+    return numbers;
+}
+
+}  // namespace
+
+TEST(SettingsFile, KeepsEverySetThatReturnedWhenWritersAreKilledAndOneTemporaryFileAtMost) {
+    TempRegistry reg;
+    DumpCapture dump;
+    const std::set<std::string> allowed = {"registry.ini", "registry.ini.lock", "registry.ini.tmp"};
+    std::mt19937 random(16);
+    std::uniform_int_distribution<int> microseconds(0, 40000);
+    std::vector<int> confirmed;
+    int next = 0;
+    int killedMidWrite = 0;
+    for (int round = 0; round < 30; ++round) {
+        int pipeEnds[2];
+        ASSERT_EQ(pipe(pipeEnds), 0);
+        const pid_t child = startWriter(next, pipeEnds[1]);
+        ASSERT_NE(child, -1);
+        close(pipeEnds[1]);
+        usleep(static_cast<useconds_t>(microseconds(random)));
+        ASSERT_EQ(kill(child, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << status;
+        const std::vector<int> numbers = reported(pipeEnds[0]);
+        close(pipeEnds[0]);
+        confirmed.insert(confirmed.end(), numbers.begin(), numbers.end());
+        next = (numbers.empty() ? next : numbers.back() + 1) + 1;  // skip one that may be unsaid
+
+        const std::set<std::string> files = reg.files();
+        for (const std::string& name : files)
+            EXPECT_EQ(allowed.count(name), 1u) << "round " << round << ": " << name;
+        killedMidWrite += static_cast<int>(files.count("registry.ini.tmp"));
+    }
+    const VSYST_RegistryKey key(kSettings, false, "Crash");
+    int present = 0;
+    for (const int i : confirmed) {
+        bool found = false;
+        present += key.getIntValue(("v" + std::to_string(i)).c_str(), found) == i && found;
+    }
+    EXPECT_EQ(present, static_cast<int>(confirmed.size()));
+    EXPECT_GT(confirmed.size(), 30u);  // the writers got to write
+    EXPECT_EQ(dump.text(), "");        // every line of the file is understood
+    RecordProperty("killed_while_writing", killedMidWrite);
+
+    // The next set replaces a temporary file left behind.
+    EXPECT_TRUE(VSYST_RegistryKey(kSettings, false).setIntValue("After", 1));
+    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
+}
+
+TEST(SettingsFile, MakesItsTemporaryFileAfreshAndRemovesThoseOfEarlierVersions) {
+    TempRegistry reg;
+    reg.write("[8]\nA=1\n");
+    const std::string stale = reg.path() + ".tmp";
+    const std::string victim = reg.dir() + "/victim";
+    writeFile(victim, "keep me");
+    ASSERT_EQ(symlink("victim", stale.c_str()), 0);  // a link where the temporary file goes
+    for (const char* name : {"registry.ini.new-Ab12Cd", "registry.ini.new-000000"}) {
+        writeFile(reg.dir() + "/" + name, "[8]\nA=0\n");
+    }
+    // Not ours: another file's, the wrong length, not letters and digits.
+    const std::set<std::string> others = {"other.ini.new-Ab12Cd", "registry.ini.new-short",
+                                          "registry.ini.new-Ab12Cde", "registry.ini.new-Ab-2Cd"};
+    for (const std::string& name : others)
+        writeFile(reg.dir() + "/" + name, "x");
+
+    VSYST_RegistryKey key(kSettings, false);
+    ASSERT_TRUE(key.setIntValue("A", 2));
+    EXPECT_EQ(reg.contents(), "[8]\nA=2\n");
+    EXPECT_EQ(fileBytes(victim), "keep me");
+    std::set<std::string> expected = others;
+    expected.insert({"registry.ini", "registry.ini.lock", "victim"});
+    EXPECT_EQ(reg.files(), expected);
+
+    // A stale temporary file that nobody may write is no obstacle either.
+    writeFile(stale, "[8]\nA=0\n");
+    ASSERT_EQ(chmod(stale.c_str(), 0), 0);
+    ASSERT_TRUE(key.setIntValue("A", 3));
+    EXPECT_EQ(reg.contents(), "[8]\nA=3\n");
+    EXPECT_EQ(reg.files().count("registry.ini.tmp"), 0u);
+}
