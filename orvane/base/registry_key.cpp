@@ -57,12 +57,20 @@ bool readValue(const std::string& path, const std::string& section, const char* 
 // reading to replacing. False, with nothing written, when anything fails.
 bool storeValue(const std::string& path, const std::string& section, const char* name,
                 const std::string& valueText) {
-    if (!isValidName(name) || !isValidSection(section)) return false;
+    const bool sectionAllowed = isValidSection(section);
+    if (!sectionAllowed || !isValidName(name)) {
+        reportRefusedName(path, section, name, sectionAllowed);
+        return false;
+    }
     const std::string target = writeTarget(path);
     WriteFailure failure;
-    if (!makeFolders(target, failure)) return false;
+    const auto notWritten = [&] {
+        reportNotWritten(path, failure.action, failure.reason);
+        return false;
+    };
+    if (!makeFolders(target, failure)) return notWritten();
     const FileDescriptor lock = lockFor(target, failure);
-    if (!lock.valid()) return false;
+    if (!lock.valid()) return notWritten();
     std::string text;
     std::string reason;
     const FileState state = readFile(target, text, reason);
@@ -70,11 +78,12 @@ bool storeValue(const std::string& path, const std::string& section, const char*
         reportUnreadable(path, reason);
         return false;
     }
+    if (state == FileState::Read && !mayReplace(target, failure)) return notWritten();
     std::vector<UnparsedLine> unparsed;
     const Lookup at = lookUp(text, section, name, &unparsed);
     reportUnparsable(path, unparsed);
-    return replaceFile(target, withEntry(text, at, section, std::string(name) + "=" + valueText),
-                       failure);
+    const std::string edited = withEntry(text, at, section, std::string(name) + "=" + valueText);
+    return replaceFile(target, edited, failure) || notWritten();
 }
 
 std::string sectionName(VSYST_RegistryStandardKey key, const char* subkey) {

@@ -71,9 +71,13 @@
 //   or adds the section and the line at the end of the file. Added lines end like the file's first
 //   line ("\r\n" or "\n"; "\n" when the file has no line break). Every other byte is kept, except
 //   that a last line without a newline gets a '\n' when something is added after it.
-// - The rewritten file keeps the old file's permission bits (and its owner, when the writer may
-//   give it away); a new file gets 0644. A set through a symbolic link replaces (and locks) the
-//   file the link points to, so the link stays. The lock file stays beside the settings file.
+// - A set replaces an existing file only when this process may write it: the file must be
+//   writable for the effective user and group (what open(2) would allow), and it must have at
+//   least one write bit, which holds for root too, so a file of mode 0444 is never replaced. The
+//   folder must let the temporary file be made. The rewritten file keeps the old file's
+//   permission bits (and its owner, when the writer may give it away); a new file gets 0644. A set
+//   through a symbolic link replaces (and locks) the file the link points to, so the link stays.
+//   The lock file stays beside the settings file.
 // - The one temporary file is "<file>.tmp", made afresh (removed, then created exclusively) only
 //   while the lock is held, and renamed over the file. A writer killed midway leaves at most that
 //   file, which is never read and which the next set replaces. Temporary files
@@ -83,6 +87,13 @@
 //   '\r' or '\n' or starts with '[', ';', '#' or a blank or ends with a blank, when the subkey
 //   contains ']', '\r' or '\n', or when the file cannot be read or written (the old file is then
 //   left as it was). A get with such a name or subkey reads as missing.
+// - A failed set says why on the dump stream, once per process and cause: "<file>: settings value
+//   \"<name>\" of [<section>] not set: <the rule it breaks>" for a refused name or subkey (once per
+//   file, section and name), and "<file>: settings file cannot be written (<reason>); the value is
+//   not set" when the file cannot be written, once per file and reason. The reason is the
+//   system's ("Permission denied"), after what was being done when that was not the file itself
+//   ("creating the temporary file registry.ini.tmp: Permission denied"), or "the file is
+//   read-only" for a file without any write bit.
 // - Like the rest of the library, keys are used from one thread at a time. Allocation failure
 //   throws VSYST_OutOfMemory.
 #ifndef ORVANE_BASE_REGISTRY_KEY_H

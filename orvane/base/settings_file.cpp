@@ -132,6 +132,21 @@ bool makeFolders(const std::string& path, WriteFailure& failure) {
     return false;
 }
 
+bool mayReplace(const std::string& path, WriteFailure& failure) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return errno == ENOENT || fail(failure, "examining it", errno);
+    }
+    // The effective ids decide, as they do for open(2); root passes this test for any file.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return fail(failure, "", errno);
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        failure.action.clear();
+        failure.reason = "the file is read-only";
+        return false;
+    }
+    return true;
+}
+
 FileDescriptor lockFor(const std::string& path, WriteFailure& failure) {
     const std::string lockPath = path + ".lock";
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;

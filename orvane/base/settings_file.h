@@ -20,8 +20,8 @@
 
 namespace orvane::settings {
 
-// Why a write failed: what was being done ("creating the temporary file registry.ini.tmp") and
-// the system's reason ("Permission denied").
+// Why a write failed: what was being done ("creating the temporary file registry.ini.tmp"; empty
+// when the file itself may not be written) and the system's reason ("Permission denied").
 struct WriteFailure {
     std::string action;
     std::string reason;
@@ -61,6 +61,11 @@ std::string writeTarget(const std::string& path);
 
 // Creates the folders above `path` that are missing; false, saying why, when that fails.
 bool makeFolders(const std::string& path, WriteFailure& failure);
+
+// Whether this process may replace the file at `path` (true when there is none): it must be
+// writable for the effective user, and it must have a write bit, which also holds for root.
+// False, saying why, when not.
+bool mayReplace(const std::string& path, WriteFailure& failure);
 
 // An exclusive advisory lock on "<path>.lock", held while the returned descriptor lives; invalid,
 // saying why, when the lock file cannot be opened or locked.

@@ -69,4 +69,30 @@ void reportUnreadable(const std::string& shownPath, const std::string& reason) {
                                                "); it reads as empty and is not written\n");
 }
 
+void reportNotWritten(const std::string& shownPath, const std::string& action,
+                      const std::string& reason) {
+    const std::string why = action.empty() ? reason : action + ": " + reason;
+    reportOnce("unwritten\n" + shownPath + "\n" + why,
+               escaped(shownPath, kShownPathBytes) + ": settings file cannot be written (" +
+                   escaped(why, kShownPathBytes) + "); the value is not set\n");
+}
+
+void reportRefusedName(const std::string& shownPath, const std::string& section, const char* name,
+                       bool sectionAllowed) {
+    const std::string shownName = name != nullptr ? escaped(name, kShownLineBytes) : "(null)";
+    const std::string shownSection = escaped(section, kShownLineBytes);
+    const std::string where = escaped(shownPath, kShownPathBytes) + ": settings value \"" +
+                              shownName + "\" of [" + shownSection + "] not set: ";
+    if (!sectionAllowed) {
+        reportOnce("section\n" + shownPath + "\n" + section,
+                   where + "a subkey must not contain ']' or a line break\n");
+    } else {
+        reportOnce((name != nullptr ? "name\n" : "null name\n") + shownPath + "\n" + section +
+                       "\n" + (name != nullptr ? name : ""),
+                   where +
+                       "a name must not be empty, contain '=' or a line break, start with '[', "
+                       "';', '#' or a blank, or end with a blank\n");
+    }
+}
+
 }  // namespace orvane::settings

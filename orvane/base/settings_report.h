@@ -25,6 +25,17 @@ void reportUnparsable(const std::string& shownPath, const std::vector<UnparsedLi
 // Reports a file that exists but cannot be read, once per file and reason.
 void reportUnreadable(const std::string& shownPath, const std::string& reason);
 
+// Reports a set that could not write the file, once per file, action and reason: "<file>:
+// settings file cannot be written (<action>: <reason>); the value is not set", without "<action>:
+// " when the action is empty.
+void reportNotWritten(const std::string& shownPath, const std::string& action,
+                      const std::string& reason);
+
+// Reports a set refused because the file cannot hold its name or its key's subkey, once per file,
+// section and name.
+void reportRefusedName(const std::string& shownPath, const std::string& section, const char* name,
+                       bool sectionAllowed);
+
 }  // namespace orvane::settings
 
 #endif

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <clocale>
@@ -240,6 +241,7 @@ TEST(RegistryKey, ReadsAndReplacesTheFirstOfDuplicateNamesAndSections) {
 
 TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
     TempRegistry reg;
+    DumpCapture dump;
     VSYST_RegistryKey key(kSettings, false);
     for (const char* name : {static_cast<const char*>(nullptr), "", "a=b", "a\nb", "a\rb", "[a",
                              ";a", "#a", " a", "\ta", "a "}) {
@@ -252,6 +254,19 @@ TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
         EXPECT_FALSE(VSYST_RegistryKey(kSettings, true, subkey).setIntValue("A", 1)) << subkey;
     }
     EXPECT_TRUE(reg.files().empty());
+    // One line per refused name or subkey, however often it is tried.
+    const std::string text = dump.text();
+    const std::string nameRule =
+        " not set: a name must not be empty, contain '=' or a line break, start with '[', ';', "
+        "'#' or a blank, or end with a blank\n";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
+    EXPECT_NE(text.find(reg.path() + ": settings value \"(null)\" of [8]" + nameRule),
+              std::string::npos);
+    EXPECT_NE(text.find(reg.path() + ": settings value \"\" of [8]" + nameRule), std::string::npos);
+    EXPECT_NE(text.find(": settings value \"a\\x0ab\" of [8]" + nameRule), std::string::npos);
+    EXPECT_NE(text.find(": settings value \"A\" of [8\\\\a]b] not set: a subkey must not "
+                        "contain ']' or a line break\n"),
+              std::string::npos);
 
     VSYST_RegistryKey odd(kSettings, true, " [x=y ");
     EXPECT_TRUE(odd.setIntValue("a b[c];d#", 1));
