@@ -1,6 +1,7 @@
 #include "orvane/base/settings_report.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <unordered_map>
@@ -19,6 +20,22 @@ std::unordered_set<std::string>& reportedKeys() {
     static auto* const keys = new std::unordered_set<std::string>();
     return *keys;
 }
+
+// The lines not understood that have been reported for one file, by a key of their bytes and
+// occurrence, and how many of them were shown one by one.
+struct FileReports {
+    std::unordered_set<std::uint64_t> lines;
+    unsigned long shown = 0;
+};
+
+// By the file's path as the key was given it; never destroyed, like the keys above.
+std::unordered_map<std::string, FileReports>& fileReports() {
+    static auto* const files = new std::unordered_map<std::string, FileReports>();
+    return *files;
+}
+
+// Lines not understood that are shown one by one per file; the rest are counted.
+constexpr unsigned long kShownLines = 10;
 
 // Writes `message`, one line, to the dump stream unless `key` has been reported before.
 void reportOnce(std::string key, const std::string& message) {
@@ -51,22 +68,39 @@ std::string escaped(std::string_view text, std::size_t limit) {
 }  // namespace
 
 void reportUnparsable(const std::string& shownPath, const std::vector<UnparsedLine>& lines) {
+    if (lines.empty()) return;
+    FileReports& file = fileReports()[shownPath];
     std::unordered_map<std::size_t, unsigned long> seen;  // occurrences in this read, by hash
+    unsigned long more = 0;
     for (const UnparsedLine& line : lines) {
         const std::size_t hash = std::hash<std::string_view>()(line.content);
         const unsigned long occurrence = ++seen[hash];
-        reportOnce(
-            "line\n" + shownPath + "\n" + std::to_string(hash) + "\n" + std::to_string(occurrence),
-            escaped(shownPath, kShownPathBytes) + ":" + std::to_string(line.number) +
+        // A collision of two lines' keys only leaves one of them unsaid.
+        const std::uint64_t key = hash ^ (occurrence * 0x9e3779b97f4a7c15u);
+        if (!file.lines.insert(key).second) continue;
+        if (file.shown == kShownLines) {
+            ++more;
+            continue;
+        }
+        ++file.shown;
+        VSYST_DumpStream::getStdStream()
+            << (escaped(shownPath, kShownPathBytes) + ":" + std::to_string(line.number) +
                 ": settings line not understood, kept as it is: \"" +
-                escaped(line.content, kShownLineBytes) + "\"\n");
+                escaped(line.content, kShownLineBytes) + "\"\n")
+                   .c_str();
     }
+    if (more == 0) return;
+    VSYST_DumpStream::getStdStream()
+        << (escaped(shownPath, kShownPathBytes) + ": " + std::to_string(more) +
+            (more == 1 ? " more settings line not understood, kept as it is\n"
+                       : " more settings lines not understood, kept as they are\n"))
+               .c_str();
 }
 
 void reportUnreadable(const std::string& shownPath, const std::string& reason) {
-    reportOnce("unreadable\n" + shownPath, escaped(shownPath, kShownPathBytes) +
-                                               ": settings file cannot be read (" + reason +
-                                               "); it reads as empty and is not written\n");
+    reportOnce("unreadable\n" + shownPath + "\n" + reason,
+               escaped(shownPath, kShownPathBytes) + ": settings file cannot be read (" + reason +
+                   "); it reads as empty and is not written\n");
 }
 
 void reportNotWritten(const std::string& shownPath, const std::string& action,

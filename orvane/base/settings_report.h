@@ -19,7 +19,10 @@ namespace orvane::settings {
 
 // Reports the lines of a file that are not understood. The same bytes in the same file are
 // reported once, however often the file is read and wherever the line moves (a line that stands
-// twice is two facts).
+// twice is two facts). The first 10 lines of a file are shown one by one, "<file>:<line number>:
+// settings line not understood, kept as it is: \"<text>\"" with at most 80 bytes of the text;
+// after that, each read that finds lines not reported before says how many in one line, "<file>:
+// <count> more settings lines not understood, kept as they are".
 void reportUnparsable(const std::string& shownPath, const std::vector<UnparsedLine>& lines);
 
 // Reports a file that exists but cannot be read, once per file and reason.

@@ -283,6 +283,7 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
+        const DumpCapture quiet;
         if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
         VSYST_RegistryKey key(kSettings, false);
         bool found = false;
@@ -297,8 +298,15 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 
     // A folder that cannot be made, under a regular file.
-    setenv("ORVANE_REGISTRY", (reg.path() + "/registry.ini").c_str(), 1);
-    EXPECT_FALSE(VSYST_RegistryKey(kSettings, false).setIntValue("A", 2));
+    const std::string under = reg.path() + "/registry.ini";
+    setenv("ORVANE_REGISTRY", under.c_str(), 1);
+    {
+        DumpCapture said;
+        EXPECT_FALSE(VSYST_RegistryKey(kSettings, false).setIntValue("A", 2));
+        EXPECT_EQ(said.text(), under +
+                                   ": settings file cannot be written (creating its folder: Not a "
+                                   "directory); the value is not set\n");
+    }
     EXPECT_EQ(reg.contents(), before);
 
     // A folder where the file should be: read as empty, reported once, never written.
