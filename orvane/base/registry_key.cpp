@@ -1,12 +1,14 @@
 #include "orvane/base/registry_key.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "orvane/base/char_class.h"
 #include "orvane/base/exception.h"
+#include "orvane/base/settings_cache.h"
 #include "orvane/base/settings_file.h"
 #include "orvane/base/settings_numbers.h"
 #include "orvane/base/settings_report.h"
@@ -40,16 +42,9 @@ bool isValidSection(const std::string& section) {
 bool readValue(const std::string& path, const std::string& section, const char* name,
                std::string& value) {
     if (!isValidName(name) || !isValidSection(section)) return false;
-    std::string text;
-    std::string reason;
-    const FileState state = readFile(path, text, reason);
-    if (state == FileState::Unreadable) reportUnreadable(path, reason);
-    if (state != FileState::Read) return false;
-    std::vector<UnparsedLine> unparsed;
-    const Lookup at = lookUp(text, section, name, &unparsed);
-    reportUnparsable(path, unparsed);
-    if (!at.entry) return false;
-    value.assign(at.entry->value);
+    std::optional<std::string> text = cachedValue(path, section, name);
+    if (!text) return false;
+    value = std::move(*text);
     return true;
 }
 
@@ -83,7 +78,9 @@ bool storeValue(const std::string& path, const std::string& section, const char*
     const Lookup at = lookUp(text, section, name, &unparsed);
     reportUnparsable(path, unparsed);
     const std::string edited = withEntry(text, at, section, std::string(name) + "=" + valueText);
-    return replaceFile(target, edited, failure) || notWritten();
+    if (!replaceFile(target, edited, failure)) return notWritten();
+    forgetCachedFile();
+    return true;
 }
 
 std::string sectionName(VSYST_RegistryStandardKey key, const char* subkey) {

@@ -32,9 +32,10 @@
 // file to replacing it, the new contents go to a temporary file in the same folder, which is
 // flushed to disk and renamed over the old file. Two processes setting values at the same time
 // lose neither's values, and a writer killed midway leaves the old file or the new one, never a
-// truncated one. Missing folders are created. Reads read the file afresh on every call, so they
-// see what other processes have set; they take no lock and never create anything (no file, no
-// lock file, no folder).
+// truncated one. Missing folders are created. Reads take no lock and never create anything (no
+// file, no lock file, no folder). Every get looks at the file's stamp (device, inode, size,
+// mtime and ctime to the nanosecond); while that is the stamp of the file last read, it answers
+// from memory, otherwise it reads the file again, so it sees what other processes have set.
 //
 // Choices:
 // - A missing file, section or value reads as missing: 0 (0.0) with `found` false. A value whose
@@ -97,8 +98,14 @@
 //   system's ("Permission denied"), after what was being done when that was not the file itself
 //   ("creating the temporary file registry.ini.tmp: Permission denied"), or "the file is
 //   read-only" for a file without any write bit.
-// - Like the rest of the library, keys are used from one thread at a time. Allocation failure
-//   throws VSYST_OutOfMemory.
+// - The read cache holds one file, the last one read (its text and the answers given for it, at
+//   most 1024), keyed by its path; a set forgets it. A file changed less than 100 ms before it
+//   was read (2 s when its times have no sub-second part) is not answered from memory: a rewrite
+//   of the same size within one tick of the file system's clock could leave its stamp unchanged.
+//   Such a file is read on every get until it has settled. The ctime, which no writer can set,
+//   shows a rewrite that put the mtime back.
+// - Like the rest of the library, keys are used from one thread at a time; the read cache is not
+//   locked. Allocation failure throws VSYST_OutOfMemory.
 #ifndef ORVANE_BASE_REGISTRY_KEY_H
 #define ORVANE_BASE_REGISTRY_KEY_H
 
@@ -127,8 +134,8 @@ public:
     // not allowed or the file cannot be read or written.
     bool setIntValue(const char* name, long value);
     bool setFloatValue(const char* name, double value);
-    // Reads the value afresh from the file; a missing or unreadable value gives 0 with `found`
-    // false.
+    // Reads the value from the file, or from memory while the file is unchanged; a missing or
+    // unreadable value gives 0 with `found` false.
     long getIntValue(const char* name, bool& found) const;
     double getFloatValue(const char* name, bool& found) const;
 

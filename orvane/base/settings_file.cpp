@@ -59,6 +59,20 @@ void removeOldTemporaries(const std::string& path) {
     }
 }
 
+long long nanoseconds(const struct timespec& time) {
+    return static_cast<long long>(time.tv_sec) * 1000000000LL + time.tv_nsec;
+}
+
+FileStamp stampFrom(const struct stat& status) {
+    FileStamp stamp;
+    stamp.device = static_cast<unsigned long>(status.st_dev);
+    stamp.inode = static_cast<unsigned long>(status.st_ino);
+    stamp.size = static_cast<long long>(status.st_size);
+    stamp.modifiedNs = nanoseconds(status.st_mtim);
+    stamp.changedNs = nanoseconds(status.st_ctim);
+    return stamp;
+}
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -73,12 +87,26 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+bool FileStamp::operator==(const FileStamp& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+}
+
+bool stampOf(const std::string& path, FileStamp& stamp) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    stamp = stampFrom(status);
+    return true;
+}
+
 FileDescriptor::~FileDescriptor() {
     if (m_fd >= 0) ::close(m_fd);
 }
 
-FileState readFile(const std::string& path, std::string& bytes, std::string& reason) {
+FileState readFile(const std::string& path, std::string& bytes, std::string& reason,
+                   FileStamp* stamp) {
     bytes.clear();
+    if (stamp != nullptr) *stamp = FileStamp();
     // O_NONBLOCK: a FIFO at the path must not make a read wait for a writer.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.valid()) {
@@ -104,6 +132,8 @@ FileState readFile(const std::string& path, std::string& bytes, std::string& rea
             size += static_cast<std::size_t>(n);
         } else if (n == 0) {
             bytes.resize(size);
+            struct stat after {};
+            if (stamp != nullptr && ::fstat(fd.get(), &after) == 0) *stamp = stampFrom(after);
             return FileState::Read;
         } else if (errno != EINTR) {
             reason = std::generic_category().message(errno);

@@ -51,10 +51,27 @@ private:
 
 enum class FileState { Read, Missing, Unreadable };
 
+// What tells one version of a file from another without reading it: its identity, size, and the
+// times of its last change of contents (mtime) and of anything (ctime), to the nanosecond.
+struct FileStamp {
+    unsigned long device = 0;
+    unsigned long inode = 0;
+    long long size = -1;
+    long long modifiedNs = 0;
+    long long changedNs = 0;
+    bool operator==(const FileStamp& other) const;
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The stamp of the file at `path` (a symbolic link is followed); false when it cannot be had.
+bool stampOf(const std::string& path, FileStamp& stamp);
+
 // Reads the whole file at `path` into `bytes`. A file that does not exist is Missing; one that
 // exists but cannot be read (no permission, not a regular file, a read error) is Unreadable, with
-// the system's reason in `reason`. A FIFO does not make the read wait.
-FileState readFile(const std::string& path, std::string& bytes, std::string& reason);
+// the system's reason in `reason`. A FIFO does not make the read wait. When `stamp` is not null
+// it gets the file's stamp as it was when the reading ended (size -1 when unknown).
+FileState readFile(const std::string& path, std::string& bytes, std::string& reason,
+                   FileStamp* stamp = nullptr);
 
 // The file that a set replaces: the target of a symbolic link, so that the link stays a link.
 std::string writeTarget(const std::string& path);
