@@ -137,8 +137,8 @@ TEST(SettingsFile, KeepsEverySetThatReturnedWhenWritersAreKilledAndOneTemporaryF
         present += key.getIntValue(("v" + std::to_string(i)).c_str(), found) == i && found;
     }
     EXPECT_EQ(present, static_cast<int>(confirmed.size()));
-    EXPECT_GT(confirmed.size(), 30u);  // the writers got to write
-    EXPECT_EQ(dump.text(), "");        // every line of the file is understood
+    EXPECT_FALSE(confirmed.empty());  // the writers got to write (how far depends on the load)
+    EXPECT_EQ(dump.text(), "");       // every line of the file is understood
     RecordProperty("killed_while_writing", killedMidWrite);
 
     // The next set replaces a temporary file left behind.
