@@ -38,6 +38,7 @@ TARGETS = {
     ("unit_asString_m", "snprintf"): 2,
     ("unit_asString_ftin", "snprintf"): 2,
     ("unit_asFloat_m", "strtod"): 2,
+    ("settings_get", "full_read", "51200KiB"): 0.01,
 }
 
 UNITS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
@@ -46,7 +47,7 @@ UNITS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 WORKLOADS = ["eval_typical", "eval_number", "grep_literal", "grep_class", "grep_repeat", "grep_all",
              "matrix_inverse", "matrix_gaussj", "cubic_rSolveCE", "cubic_findRoots", "poly_roots",
              "array_append_walk", "set_insert", "set_contains", "set_union", "list_walk",
-             "dispatch", "unit_asString_m", "unit_asString_ftin", "unit_asFloat_m"]
+             "dispatch", "unit_asString_m", "unit_asString_ftin", "unit_asFloat_m", "settings_get"]
 
 
 def target_for(workload, peer, size):

@@ -32,9 +32,10 @@
 // file to replacing it, the new contents go to a temporary file in the same folder, which is
 // flushed to disk and renamed over the old file. Two processes setting values at the same time
 // lose neither's values, and a writer killed midway leaves the old file or the new one, never a
-// truncated one. Missing folders are created. Reads read the file afresh on every call, so they
-// see what other processes have set; they take no lock and never create anything (no file, no
-// lock file, no folder).
+// truncated one. Missing folders are created. Reads take no lock and never create anything (no
+// file, no lock file, no folder). Every get looks at the file's stamp (device, inode, size,
+// mtime and ctime to the nanosecond); while that is the stamp of the file last read, it answers
+// from memory, otherwise it reads the file again, so it sees what other processes have set.
 //
 // Choices:
 // - A missing file, section or value reads as missing: 0 (0.0) with `found` false. A value whose
@@ -59,10 +60,13 @@
 //   "<file>:<line number>: settings line not understood, kept as it is: \"<text>\"", where bytes
 //   other than printable ASCII (and '"', '\') show as escapes like \x00 and a text longer than 80
 //   bytes is cut with "..."; the same bytes in the same file are reported once, however often the
-//   file is read and wherever the line moves. Comments and blank lines are kept too. An
-//   unreadable file (no permission, a folder, not a regular file) reads as empty, is reported once
-//   ("<file>: settings file cannot be read (<reason>); it reads as empty and is not written"), and
-//   makes every set fail.
+//   file is read and wherever the line moves. Only the first 10 such lines of a file are shown;
+//   after that, a read that finds lines not reported before says how many in one line ("<file>:
+//   <count> more settings lines not understood, kept as they are"), so a file of random bytes
+//   costs a few lines. Comments and blank lines are kept too. An unreadable file (no permission, a
+//   folder, not a regular file) reads as empty, is reported once per reason ("<file>: settings
+//   file cannot be read (<reason>); it reads as empty and is not written"), and makes every set
+//   fail.
 // - Names are compared exactly (case-sensitively), and so are section names. When a name stands
 //   twice in a section, or a section twice in the file, the first occurrence is read and the first
 //   is replaced by a set (a section's occurrences are searched in file order).
@@ -71,16 +75,37 @@
 //   or adds the section and the line at the end of the file. Added lines end like the file's first
 //   line ("\r\n" or "\n"; "\n" when the file has no line break). Every other byte is kept, except
 //   that a last line without a newline gets a '\n' when something is added after it.
-// - The rewritten file keeps the old file's permission bits (and its owner, when the writer may
-//   give it away); a new file gets 0644. A set through a symbolic link replaces (and locks) the
-//   file the link points to, so the link stays. The lock file stays beside the settings file. A
-//   writer killed midway may leave a temporary "<file>.new-XXXXXX", which is never read.
+// - A set replaces an existing file only when this process may write it: the file must be
+//   writable for the effective user and group (what open(2) would allow), and it must have at
+//   least one write bit, which holds for root too, so a file of mode 0444 is never replaced. The
+//   folder must let the temporary file be made. The rewritten file keeps the old file's
+//   permission bits (and its owner, when the writer may give it away); a new file gets 0644. A set
+//   through a symbolic link replaces (and locks) the file the link points to, so the link stays.
+//   The lock file stays beside the settings file.
+// - The one temporary file is "<file>.tmp", made afresh (removed, then created exclusively) only
+//   while the lock is held, and renamed over the file. A writer killed midway leaves at most that
+//   file, which is never read and which the next set replaces. Temporary files
+//   "<file>.new-XXXXXX" (six letters or digits) that earlier versions may have left are removed
+//   by the next set.
 // - A set fails (returns false) and writes nothing when the name is null or empty, contains '=',
 //   '\r' or '\n' or starts with '[', ';', '#' or a blank or ends with a blank, when the subkey
 //   contains ']', '\r' or '\n', or when the file cannot be read or written (the old file is then
 //   left as it was). A get with such a name or subkey reads as missing.
-// - Like the rest of the library, keys are used from one thread at a time. Allocation failure
-//   throws VSYST_OutOfMemory.
+// - A failed set says why on the dump stream, once per process and cause: "<file>: settings value
+//   \"<name>\" of [<section>] not set: <the rule it breaks>" for a refused name or subkey (once per
+//   file, section and name), and "<file>: settings file cannot be written (<reason>); the value is
+//   not set" when the file cannot be written, once per file and reason. The reason is the
+//   system's ("Permission denied"), after what was being done when that was not the file itself
+//   ("creating the temporary file registry.ini.tmp: Permission denied"), or "the file is
+//   read-only" for a file without any write bit.
+// - The read cache holds one file, the last one read (its text and the answers given for it, at
+//   most 1024), keyed by its path; a set forgets it. A file changed less than 100 ms before it
+//   was read (2 s when its times have no sub-second part) is not answered from memory: a rewrite
+//   of the same size within one tick of the file system's clock could leave its stamp unchanged.
+//   Such a file is read on every get until it has settled. The ctime, which no writer can set,
+//   shows a rewrite that put the mtime back.
+// - Like the rest of the library, keys are used from one thread at a time; the read cache is not
+//   locked. Allocation failure throws VSYST_OutOfMemory.
 #ifndef ORVANE_BASE_REGISTRY_KEY_H
 #define ORVANE_BASE_REGISTRY_KEY_H
 
@@ -109,8 +134,8 @@ public:
     // not allowed or the file cannot be read or written.
     bool setIntValue(const char* name, long value);
     bool setFloatValue(const char* name, double value);
-    // Reads the value afresh from the file; a missing or unreadable value gives 0 with `found`
-    // false.
+    // Reads the value from the file, or from memory while the file is unchanged; a missing or
+    // unreadable value gives 0 with `found` false.
     long getIntValue(const char* name, bool& found) const;
     double getFloatValue(const char* name, bool& found) const;
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <clocale>
@@ -56,14 +57,6 @@ double fromBits(std::uint64_t bits) {
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
-}
-
-std::set<std::string> filesIn(const std::string& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
 }
 
 std::string fileBytes(const std::string& path) {
@@ -180,7 +173,7 @@ TEST(RegistryKey, ReadsMissingOrMalformedValuesAsMissingAndCreatesNothing) {
     EXPECT_EQ(doubleOf(key, "A"), std::nullopt);
     setenv("ORVANE_REGISTRY", (reg.dir() + "/sub/registry.ini").c_str(), 1);
     EXPECT_EQ(intOf(VSYST_RegistryKey(kSettings, false), "A"), std::nullopt);
-    EXPECT_TRUE(filesIn(reg.dir()).empty());  // no file, lock file or folder
+    EXPECT_TRUE(reg.files().empty());  // no file, lock file or folder
 
     reg.write(
         "[8]\nhex=0x10\nbig=99999999999999999999\nfrac=3.5\nword=12abc\nempty=\n"
@@ -248,6 +241,7 @@ TEST(RegistryKey, ReadsAndReplacesTheFirstOfDuplicateNamesAndSections) {
 
 TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
     TempRegistry reg;
+    DumpCapture dump;
     VSYST_RegistryKey key(kSettings, false);
     for (const char* name : {static_cast<const char*>(nullptr), "", "a=b", "a\nb", "a\rb", "[a",
                              ";a", "#a", " a", "\ta", "a "}) {
@@ -259,7 +253,20 @@ TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
     for (const char* subkey : {"a]b", "a\nb", "a\rb"}) {
         EXPECT_FALSE(VSYST_RegistryKey(kSettings, true, subkey).setIntValue("A", 1)) << subkey;
     }
-    EXPECT_TRUE(filesIn(reg.dir()).empty());
+    EXPECT_TRUE(reg.files().empty());
+    // One line per refused name or subkey, however often it is tried.
+    const std::string text = dump.text();
+    const std::string nameRule =
+        " not set: a name must not be empty, contain '=' or a line break, start with '[', ';', "
+        "'#' or a blank, or end with a blank\n";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
+    EXPECT_NE(text.find(reg.path() + ": settings value \"(null)\" of [8]" + nameRule),
+              std::string::npos);
+    EXPECT_NE(text.find(reg.path() + ": settings value \"\" of [8]" + nameRule), std::string::npos);
+    EXPECT_NE(text.find(": settings value \"a\\x0ab\" of [8]" + nameRule), std::string::npos);
+    EXPECT_NE(text.find(": settings value \"A\" of [8\\\\a]b] not set: a subkey must not "
+                        "contain ']' or a line break\n"),
+              std::string::npos);
 
     VSYST_RegistryKey odd(kSettings, true, " [x=y ");
     EXPECT_TRUE(odd.setIntValue("a b[c];d#", 1));
@@ -276,6 +283,7 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
+        const DumpCapture quiet;
         if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
         VSYST_RegistryKey key(kSettings, false);
         bool found = false;
@@ -287,11 +295,18 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     ASSERT_EQ(chmod(reg.dir().c_str(), 0700), 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(reg.contents(), before);
-    EXPECT_EQ(filesIn(reg.dir()), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
+    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 
     // A folder that cannot be made, under a regular file.
-    setenv("ORVANE_REGISTRY", (reg.path() + "/registry.ini").c_str(), 1);
-    EXPECT_FALSE(VSYST_RegistryKey(kSettings, false).setIntValue("A", 2));
+    const std::string under = reg.path() + "/registry.ini";
+    setenv("ORVANE_REGISTRY", under.c_str(), 1);
+    {
+        DumpCapture said;
+        EXPECT_FALSE(VSYST_RegistryKey(kSettings, false).setIntValue("A", 2));
+        EXPECT_EQ(said.text(), under +
+                                   ": settings file cannot be written (creating its folder: Not a "
+                                   "directory); the value is not set\n");
+    }
     EXPECT_EQ(reg.contents(), before);
 
     // A folder where the file should be: read as empty, reported once, never written.
@@ -395,7 +410,7 @@ TEST(RegistryKey, TwoProcessesSettingAtOnceLoseNoValue) {
             present += intOf(key, name(k, i).c_str()) == k * 1000 + i;
     }
     EXPECT_EQ(present, 2 * kPerProcess);
-    EXPECT_EQ(filesIn(reg.dir()), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
+    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 }
 
 TEST(RegistryKey, WritesAndReadsNumbersTheSameInAnyLocale) {

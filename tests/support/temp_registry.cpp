@@ -38,3 +38,11 @@ void TempRegistry::write(const std::string& bytes) const {
     std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
+
+std::set<std::string> TempRegistry::files() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}

@@ -6,6 +6,7 @@
 #ifndef ORVANE_TESTS_SUPPORT_TEMP_REGISTRY_H
 #define ORVANE_TESTS_SUPPORT_TEMP_REGISTRY_H
 
+#include <set>
 #include <string>
 
 class TempRegistry {
@@ -20,6 +21,8 @@ public:
     // The file's bytes; empty when it does not exist.
     std::string contents() const;
     void write(const std::string& bytes) const;
+    // The names of the files in its folder.
+    std::set<std::string> files() const;
 
 private:
     std::string m_dir;
