@@ -13,13 +13,6 @@ namespace {
 
 using F = VMATH_PolyFunctions;
 
-std::vector<VMATH_Complex> toComplex(std::initializer_list<double> real) {
-    std::vector<VMATH_Complex> out;
-    for (double v : real)
-        out.push_back(VMATH_Complex{v, 0.0});
-    return out;
-}
-
 // Laguerre's steps written out with the exported complex helpers, for comparing bits.
 long referenceLaguer(const VMATH_Complex* a, long m, VMATH_Complex& x, double eps, bool polish) {
     const double r = 1e-9;

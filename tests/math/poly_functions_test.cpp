@@ -15,13 +15,6 @@ namespace {
 
 using F = VMATH_PolyFunctions;
 
-std::vector<VMATH_Complex> toComplex(std::initializer_list<double> real) {
-    std::vector<VMATH_Complex> out;
-    for (double v : real)
-        out.push_back(VMATH_Complex{v, 0.0});
-    return out;
-}
-
 // Runs work, which may end in VMATH_WrongNumber (NaN reaching sign()) but in nothing else.
 template <class Work>
 void mayThrowWrongNumber(Work work) {

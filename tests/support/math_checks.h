@@ -1,5 +1,6 @@
 // What the numeric tests share: the non-finite values, sample functions of the solvers' signature
-// that count their calls, a check of a row of computed values and the bits of a double.
+// that count their calls, a check of a row of computed values, the bits of a double and complex
+// copies of real coefficients.
 //
 //   g_calls = 0;
 //   EXPECT_EQ(rSolveNI(&notANumber, nullptr, 0, 1, &result, 1e-9), 0);
@@ -15,6 +16,9 @@
 #include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <vector>
+
+#include <orvane/math/complex_number.h>
 
 inline const double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline const double kInf = std::numeric_limits<double>::infinity();
@@ -52,6 +56,14 @@ inline std::uint64_t bitsOf(double v) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     return bits;
+}
+
+// Real values as complex numbers with imaginary part 0.
+inline std::vector<VMATH_Complex> toComplex(std::initializer_list<double> real) {
+    std::vector<VMATH_Complex> out;
+    for (double v : real)
+        out.push_back(VMATH_Complex{v, 0.0});
+    return out;
 }
 
 #endif
