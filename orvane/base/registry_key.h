@@ -61,9 +61,9 @@
 //   other than printable ASCII (and '"', '\') show as escapes like \x00 and a text longer than 80
 //   bytes is cut with "..."; the same bytes in the same file are reported once, however often the
 //   file is read and wherever the line moves. Only the first 10 such lines of a file are shown;
-//   after that, a read that finds lines not reported before says how many in one line ("<file>:
-//   <count> more settings lines not understood, kept as they are"), so a file of random bytes
-//   costs a few lines. Comments and blank lines are kept too. An unreadable file (no permission, a
+//   after that, a read that finds lines not reported before says how many in one line
+//   ("<file>: <count> more settings lines not understood, kept as they are"), so a file of random
+//   bytes costs a few lines. Comments and blank lines are kept too. An unreadable file (no permission, a
 //   folder, not a regular file) reads as empty, is reported once per reason ("<file>: settings
 //   file cannot be read (<reason>); it reads as empty and is not written"), and makes every set
 //   fail.
