@@ -145,16 +145,6 @@ bool isNearRoot(const VMATH_Complex* a, long m, const VMATH_Complex& z) {
     return nearRoot(evaluate(a, sizes, m, z));
 }
 
-bool namesASimpleRootTwice(const VMATH_Complex* a, long m, const VMATH_Complex* roots, long count) {
-    if (count < 2 || count > kMaxDegree || m < 2 || m > kMaxDegree) return false;
-    double sizes[kMaxDegree + 1];
-    moduli(a, m, sizes);
-    double reaches[kMaxDegree];
-    for (long i = 0; i < count; ++i)
-        reaches[i] = reach(evaluate(a, sizes, m, roots[i]));
-    return namesTwice(a, m, roots, count, reaches);
-}
-
 bool areRoots(const VMATH_Complex* a, long m, const VMATH_Complex* roots, long count) {
     if (m < 0 || m > kMaxDegree || count > kMaxDegree) return false;
     double sizes[kMaxDegree + 1];

@@ -31,10 +31,8 @@ namespace orvane::root_check {
 // True when z is near a root of a[0 … m] in the sense above (false for NaN or an infinite value).
 bool isNearRoot(const VMATH_Complex* a, long m, const VMATH_Complex& z);
 
-// True when two of roots[0 … count − 1] are certified approximations of one simple root of a.
-bool namesASimpleRootTwice(const VMATH_Complex* a, long m, const VMATH_Complex* roots, long count);
-
-// Both: every value near a root, and no simple root named twice.
+// True when every one of roots[0 … count − 1] is near a root of a and no two of them are
+// certified approximations of one simple root.
 bool areRoots(const VMATH_Complex* a, long m, const VMATH_Complex* roots, long count);
 
 }  // namespace orvane::root_check
