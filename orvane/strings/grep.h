@@ -89,74 +89,11 @@
 #ifndef ORVANE_STRINGS_GREP_H
 #define ORVANE_STRINGS_GREP_H
 
-#include <bitset>
-#include <cstdint>
-#include <vector>
-
 #include "orvane/base/export.h"
 #include "orvane/base/v_string.h"
+#include "orvane/strings/grep_automaton.h"
+#include "orvane/strings/grep_start_filter.h"
 #include "orvane/strings/match.h"
-
-// The characters a letter state accepts: a map of the 256 byte values.
-class VSTRI_LetterSet {
-public:
-    // Adds the byte `c`.
-    void add(unsigned char c) { m_members.set(c); }
-    // Adds every byte of `other`.
-    void addAll(const VSTRI_LetterSet& other) { m_members |= other.m_members; }
-    // Whether `c` is in the set.
-    bool contains(unsigned char c) const { return m_members.test(c); }
-    // The number of bytes in the set.
-    std::size_t count() const { return m_members.count(); }
-
-private:
-    std::bitset<256> m_members;
-};
-
-// One state of the automaton.
-struct VSTRI_Tripel {
-    // A letter state consumes one character of `letters`; a null state moves on without
-    // consuming; a repetition state counts the passes through its loop.
-    enum Kind : std::uint8_t { Letter = 0, Null = 1, Repetition = 2 };
-
-    std::uint8_t kind = Letter;  // a Kind
-    VSTRI_LetterSet letters;     // the characters a letter state accepts
-    bool beginAnchor = false;    // the consumed character must be the text's first
-    bool endAnchor = false;      // the consumed character must be the text's last
-    std::uint32_t next1 = 0;     // the successor; 0 means accept
-    std::uint32_t next2 = 0;     // a second successor where the state branches (else next1)
-    std::uint32_t min = 1;       // the least count of a repetition; 1 for other states
-    std::uint32_t max = 1;       // the greatest count of a repetition; 1 for other states
-};
-
-// The automaton: states addressed by number; 0 is the entry, the last one the final state.
-using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
-
-// Where a match can begin, worked out from a compiled automaton: the bytes a match must begin
-// with and, as far as the automaton allows the test, the bytes that must follow them (up to four
-// bytes in all). The search tries only the positions that pass, which gives the same matches as
-// trying every position.
-class VSTRI_StartFilter {
-public:
-    // Works out the filter of `states`; none for a pattern that can match without consuming.
-    void build(const VSTRI_StateSet& states);
-    // The 0-based index, from `from` on, of the first byte of `text` (`length` bytes) where a
-    // match may begin; `length` when there is none. Every position when there is no filter.
-    std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
-
-private:
-    static constexpr std::size_t kDepth = 4;
-    // Whether the bytes from `at` on pass the tests after the first.
-    bool follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length) const;
-
-    // A match's byte k is in m_bytes[k], for k below m_depth (0: no filter).
-    std::uint8_t m_depth = 0;
-    VSTRI_LetterSet m_bytes[kDepth];
-    // The first bytes as at most four ranges [low, high] (m_ranges 0: more than four ranges).
-    std::uint8_t m_ranges = 0;
-    unsigned char m_low[4] = {};
-    unsigned char m_high[4] = {};
-};
 
 // A compiled regular expression (see the syntax above) that finds where it occurs in a text.
 class ORVANE_API VSTRI_Grep {
@@ -185,6 +122,8 @@ public:
     bool caseQuestion() const { return m_caseSensitive; }
     // Whether the pattern compiled; a pattern that did not matches nothing.
     bool isCompiled() const { return m_compiled; }
+    // The compiled automaton (empty when the pattern did not compile).
+    const VSTRI_StateSet& states() const { return m_states; }
 
     // Equal when pattern text and case flag are equal.
     bool operator==(const VSTRI_Grep& other) const;

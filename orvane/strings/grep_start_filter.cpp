@@ -1,0 +1,132 @@
+#include "orvane/strings/grep_start_filter.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// The letter states that run at one position before anything is consumed there, from `entries`
+// on through null and repetition states, both successors followed (the matcher may drop some of
+// these ways, never add one). False when the accepting state 0 can be reached that way: then the
+// pattern can end there without consuming.
+bool lettersAhead(const VSTRI_StateSet& states, std::vector<std::uint32_t> entries,
+                  std::vector<std::uint32_t>& letters) {
+    std::vector<bool> seen(states.size(), false);
+    while (!entries.empty()) {
+        const std::uint32_t s = entries.back();
+        entries.pop_back();
+        if (s == 0 || s >= states.size()) return false;
+        if (seen[s]) continue;
+        seen[s] = true;
+        const VSTRI_Tripel& t = states[s];
+        if (t.kind == VSTRI_Tripel::Letter) {
+            letters.push_back(s);
+        } else {
+            entries.push_back(t.next1);
+            entries.push_back(t.next2);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
+    *this = VSTRI_StartFilter();
+    if (states.empty()) return;
+    // The letter states that may consume byte k of a match, k = 0, 1, ...: those reached from the
+    // entry, then from the states the previous ones lead to. The test of byte k + 1 holds only
+    // while no letter state of byte k is followed by its repetition: such a repetition may end
+    // the attempt with its saved end without anything consuming the next byte.
+    std::vector<std::uint32_t> ahead{states[0].next1};
+    for (std::size_t k = 0; k < kDepth; ++k) {
+        std::vector<std::uint32_t> letters;
+        if (!lettersAhead(states, ahead, letters)) break;
+        for (const std::uint32_t s : letters)
+            m_bytes[k].addAll(states[s].letters);
+        m_depth = static_cast<std::uint8_t>(k + 1);
+        ahead.clear();
+        for (const std::uint32_t s : letters) {
+            if (states[s].next2 == s + 1 && s + 1 < states.size() &&
+                states[s + 1].kind == VSTRI_Tripel::Repetition) {
+                ahead.clear();
+                break;
+            }
+            ahead.push_back(states[s].next1);
+        }
+        if (ahead.empty()) break;
+    }
+    if (m_depth == 0) return;
+
+    unsigned int ranges = 0;
+    for (unsigned int c = 0; c < 256; ++c) {
+        if (!m_bytes[0].contains(static_cast<unsigned char>(c))) continue;
+        if (c > 0 && m_bytes[0].contains(static_cast<unsigned char>(c - 1))) {
+            if (ranges <= 4) m_high[ranges - 1] = static_cast<unsigned char>(c);
+            continue;
+        }
+        if (ranges < 4) m_low[ranges] = m_high[ranges] = static_cast<unsigned char>(c);
+        ++ranges;
+    }
+    m_ranges = static_cast<std::uint8_t>(ranges <= 4 ? ranges : 0);
+}
+
+bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at,
+                                std::uint32_t length) const {
+    for (std::size_t k = 1; k < m_depth; ++k) {
+        if (at + k >= length || !m_bytes[k].contains(bytes[at + k])) return false;
+    }
+    return true;
+}
+
+std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
+                                      std::uint32_t length) const {
+    if (m_depth == 0) return from;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    std::uint32_t i = from;
+    if (m_ranges == 1 && m_low[0] == m_high[0]) {
+        // One byte: the C library's search.
+        while (i < length) {
+            const void* hit = std::memchr(bytes + i, m_low[0], length - i);
+            if (hit == nullptr) return length;
+            i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
+            if (follows(bytes, i, length)) return i;
+            ++i;
+        }
+        return length;
+    }
+#if defined(__SSE2__)
+    if (m_ranges > 0) {
+        // Sixteen bytes at a time: a byte is in range when (byte - low) <= (high - low), unsigned.
+        __m128i low[4];
+        __m128i width[4];
+        for (unsigned int r = 0; r < m_ranges; ++r) {
+            low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
+            width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
+        }
+        for (; i < length && length - i >= 16; i += 16) {  // no wrap-around near 4 GiB
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+            __m128i in = _mm_setzero_si128();
+            for (unsigned int r = 0; r < m_ranges; ++r) {
+                const __m128i offset = _mm_sub_epi8(block, low[r]);
+                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
+            }
+            auto mask = static_cast<unsigned int>(_mm_movemask_epi8(in));
+            while (mask != 0) {
+                const std::uint32_t at = i + static_cast<std::uint32_t>(__builtin_ctz(mask));
+                if (follows(bytes, at, length)) return at;
+                mask &= mask - 1;
+            }
+        }
+    }
+#endif
+    for (; i < length; ++i) {
+        if (m_bytes[0].contains(bytes[i]) && follows(bytes, i, length)) return i;
+    }
+    return length;
+}

@@ -1,0 +1,40 @@
+// Where a match of a compiled VSTRI_Grep pattern can begin: the positions a search must try.
+//
+// The filter is worked out once from the automaton; a search then asks it for the next position
+// that may begin a match and skips the others, which are exactly the positions where an attempt
+// would fail at once or after a few bytes.
+#ifndef ORVANE_STRINGS_GREP_START_FILTER_H
+#define ORVANE_STRINGS_GREP_START_FILTER_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "orvane/strings/grep_automaton.h"
+
+// Where a match can begin, worked out from a compiled automaton: the bytes a match must begin
+// with and, as far as the automaton allows the test, the bytes that must follow them (up to four
+// bytes in all). The search tries only the positions that pass, which gives the same matches as
+// trying every position.
+class VSTRI_StartFilter {
+public:
+    // Works out the filter of `states`; none for a pattern that can match without consuming.
+    void build(const VSTRI_StateSet& states);
+    // The 0-based index, from `from` on, of the first byte of `text` (`length` bytes) where a
+    // match may begin; `length` when there is none. Every position when there is no filter.
+    std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
+
+private:
+    static constexpr std::size_t kDepth = 4;
+    // Whether the bytes from `at` on pass the tests after the first.
+    bool follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length) const;
+
+    // A match's byte k is in m_bytes[k], for k below m_depth (0: no filter).
+    std::uint8_t m_depth = 0;
+    VSTRI_LetterSet m_bytes[kDepth];
+    // The first bytes as at most four ranges [low, high] (m_ranges 0: more than four ranges).
+    std::uint8_t m_ranges = 0;
+    unsigned char m_low[4] = {};
+    unsigned char m_high[4] = {};
+};
+
+#endif
