@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <regex>
 #include <string>
@@ -211,6 +212,18 @@ void addFirstMatch(const FirstMatchCase& c) {
 const bool firstMatch = [] {
     // A plain word that the vocabulary never forms; every syntax reads it alike.
     addFirstMatch({"grep_literal", "zebraquilt", "zebraquilt", "zebraquilt"});
+    // The C library's substring search is the floor for a literal: no engine can do less.
+    add("grep_literal", std::to_string(kFirstMatchSize), "memmem", [](benchmark::State& state) {
+        const std::string text = proseWithNeedle("zebraquilt");
+        const char* const needle = "zebraquilt";
+        const void* hit = memmem(text.data(), text.size(), needle, std::strlen(needle));
+        if (hit != text.data() + (kFirstMatchSize - kNeedleFromEnd)) {
+            state.SkipWithError("memmem does not find the needle where ours does");
+            return;
+        }
+        for (auto _ : state)
+            benchmark::DoNotOptimize(memmem(text.data(), text.size(), needle, std::strlen(needle)));
+    });
     // A capital, a small letter and two digits. The sentences' first words match the first two
     // classes often; the text has no digits but the needle's. The classes mean the same in every
     // syntax (no case folding, ranges over ASCII).

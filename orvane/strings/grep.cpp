@@ -15,7 +15,7 @@ VSTRI_Grep::VSTRI_Grep(const VSTRI_Grep& other)
       m_caseSensitive(other.m_caseSensitive),
       m_compiled(other.m_compiled),
       m_states(orvane::allocating([&] { return other.m_states; })),
-      m_filter(other.m_filter) {}
+      m_filter(orvane::allocating([&] { return other.m_filter; })) {}
 
 VSTRI_Grep& VSTRI_Grep::operator=(const VSTRI_Grep& other) {
     if (this == &other) return *this;
@@ -24,7 +24,7 @@ VSTRI_Grep& VSTRI_Grep::operator=(const VSTRI_Grep& other) {
     m_caseSensitive = copy.m_caseSensitive;
     m_compiled = copy.m_compiled;
     m_states.swap(copy.m_states);
-    m_filter = copy.m_filter;
+    m_filter = std::move(copy.m_filter);
     return *this;
 }
 
@@ -43,7 +43,7 @@ VSTRI_Grep& VSTRI_Grep::assign(const V_STRING& pattern, CaseSensitive caseSensit
     m_caseSensitive = sensitive;
     m_compiled = compiled;
     m_states.swap(states);
-    m_filter = filter;
+    m_filter = std::move(filter);
     return *this;
 }
 
@@ -63,6 +63,7 @@ bool VSTRI_Grep::match(const V_STRING& text, unsigned long start, SearchMode mod
 bool VSTRI_Grep::search(const V_STRING& text, VSTRI_MatchingList* list, unsigned long start,
                         SearchMode mode) const {
     if (!m_compiled || m_states.empty()) return false;
-    return orvane::grep::search(m_states, m_filter, static_cast<std::size_t>(m_pattern.length()),
-                                text, list, start, mode == FirstMatch);
+    return orvane::allocating([&] {
+        return orvane::grep::search(m_states, m_filter, text, list, start, mode == FirstMatch);
+    });
 }

@@ -6,13 +6,16 @@
 //
 //   VSTRI_Grep grep("ab*", VSTRI_Grep::MatchCase);
 //   const VSTRI_StateSet& states = grep.states();   // 0: entry, 1: 'a', 2: 'b', 3: '*', 4: final
-//   states[1].letters.contains('a');                // true
+//   states.letters(1).contains('a');                // true
 #ifndef ORVANE_STRINGS_GREP_AUTOMATON_H
 #define ORVANE_STRINGS_GREP_AUTOMATON_H
 
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "orvane/base/export.h"
 
 // The characters a letter state accepts: a map of the 256 byte values.
 class VSTRI_LetterSet {
@@ -25,28 +28,98 @@ public:
     bool contains(unsigned char c) const { return m_members.test(c); }
     // The number of bytes in the set.
     std::size_t count() const { return m_members.count(); }
+    // The set as a map of the 256 byte values.
+    const std::bitset<256>& members() const { return m_members; }
 
 private:
     std::bitset<256> m_members;
 };
 
-// One state of the automaton.
+// One state of the automaton. Its letter set and its repetition bounds live in the automaton
+// (VSTRI_StateSet), addressed by `detail`, so that a state takes 16 bytes and equal letter sets
+// are held once.
 struct VSTRI_Tripel {
-    // A letter state consumes one character of `letters`; a null state moves on without
+    // A letter state consumes one character of its letter set; a null state moves on without
     // consuming; a repetition state counts the passes through its loop.
     enum Kind : std::uint8_t { Letter = 0, Null = 1, Repetition = 2 };
 
-    std::uint8_t kind = Letter;  // a Kind
-    VSTRI_LetterSet letters;     // the characters a letter state accepts
-    bool beginAnchor = false;    // the consumed character must be the text's first
-    bool endAnchor = false;      // the consumed character must be the text's last
-    std::uint32_t next1 = 0;     // the successor; 0 means accept
-    std::uint32_t next2 = 0;     // a second successor where the state branches (else next1)
-    std::uint32_t min = 1;       // the least count of a repetition; 1 for other states
-    std::uint32_t max = 1;       // the greatest count of a repetition; 1 for other states
+    std::uint8_t kind = Letter;        // a Kind
+    bool beginAnchor = false;          // the consumed character must be the text's first
+    bool endAnchor = false;            // the consumed character must be the text's last
+    std::uint32_t next1 = 0;           // the successor; 0 means accept
+    std::uint32_t next2 = 0;           // a second successor where the state branches (else next1)
+    std::uint32_t detail = kNoDetail;  // a letter state's set, a repetition state's bounds
+
+    // The detail of a state that has none: a letter state of no characters, say.
+    static constexpr std::uint32_t kNoDetail = 0xFFFFFFFFu;
 };
 
 // The automaton: states addressed by number; 0 is the entry, the last one the final state.
-using VSTRI_StateSet = std::vector<VSTRI_Tripel>;
+class ORVANE_API VSTRI_StateSet {
+public:
+    // Walks the states in order of their numbers.
+    using const_iterator = std::vector<VSTRI_Tripel>::const_iterator;
+
+    // The number of states (0 when the pattern did not compile).
+    std::size_t size() const { return m_states.size(); }
+    // Whether there are no states.
+    bool empty() const { return m_states.empty(); }
+    // The state numbered `n` (below size()).
+    const VSTRI_Tripel& operator[](std::size_t n) const { return m_states[n]; }
+    // The state numbered `n`, to change (the compiler).
+    VSTRI_Tripel& operator[](std::size_t n) { return m_states[n]; }
+    // The first state.
+    const_iterator begin() const { return m_states.begin(); }
+    // Past the last state.
+    const_iterator end() const { return m_states.end(); }
+
+    // The characters state `n` accepts: its letter set for a letter state, none otherwise.
+    const VSTRI_LetterSet& letters(std::size_t n) const {
+        const VSTRI_Tripel& t = m_states[n];
+        return t.kind == VSTRI_Tripel::Letter && t.detail < m_letters.size() ? m_letters[t.detail]
+                                                                             : m_none;
+    }
+    // The least and the greatest count of a repetition state; 1 for other states.
+    std::uint32_t min(std::size_t n) const {
+        const Bounds* b = bounds(n);
+        return b != nullptr ? b->min : 1;
+    }
+    std::uint32_t max(std::size_t n) const {
+        const Bounds* b = bounds(n);
+        return b != nullptr ? b->max : 1;
+    }
+
+    // Building (the compiler): the table holds `count` states, new ones null.
+    void resize(std::size_t count) { m_states.resize(count); }
+    // Adds a letter set for letter states to use; its number.
+    std::uint32_t addLetters(const VSTRI_LetterSet& letters);
+    // Makes state `n` a letter state of the set numbered `letters`, or a repetition state of
+    // `min` and `max`.
+    void makeLetter(std::size_t n, std::uint32_t letters);
+    void makeRepetition(std::size_t n, std::uint32_t min, std::uint32_t max);
+    // Empties the automaton.
+    void clear();
+    // Gives back the spare room; after building.
+    void compact();
+    // Exchanges the contents with `other`.
+    void swap(VSTRI_StateSet& other) noexcept;
+
+private:
+    struct Bounds {
+        std::uint32_t min = 1;
+        std::uint32_t max = 1;
+    };
+    const Bounds* bounds(std::size_t n) const {
+        const VSTRI_Tripel& t = m_states[n];
+        return t.kind == VSTRI_Tripel::Repetition && t.detail < m_bounds.size()
+                   ? &m_bounds[t.detail]
+                   : nullptr;
+    }
+
+    std::vector<VSTRI_Tripel> m_states;
+    std::vector<VSTRI_LetterSet> m_letters;
+    std::vector<Bounds> m_bounds;
+    VSTRI_LetterSet m_none;
+};
 
 #endif

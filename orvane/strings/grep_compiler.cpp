@@ -1,6 +1,8 @@
 #include "orvane/strings/grep_compiler.h"
 
+#include <bitset>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "orvane/base/char_class.h"
@@ -42,8 +44,9 @@ public:
 
     // Builds the automaton; false when the pattern does not compile.
     bool compile() {
-        m_states.assign(2 * static_cast<std::size_t>(m_length) + 2, VSTRI_Tripel());
-        m_pointers.assign(m_states.size(), {});
+        m_states.clear();
+        m_states.resize(2 * static_cast<std::size_t>(m_length) + 2);
+        m_into.assign(m_states.size(), kNoEdge);
         const std::uint32_t entry = pattern();
         if (entry == 0 || m_failed) return false;
         VSTRI_Tripel& start = state(0);
@@ -53,6 +56,7 @@ public:
         last.kind = VSTRI_Tripel::Null;
         link(m_stateCount, 0, 0);
         m_states.resize(static_cast<std::size_t>(m_stateCount) + 1);
+        m_states.compact();
         return true;
     }
 
@@ -79,7 +83,7 @@ private:
     VSTRI_Tripel& state(std::uint32_t n) {
         if (n >= m_states.size()) {
             m_states.resize(static_cast<std::size_t>(n) + 1 + m_states.size() / 2);
-            m_pointers.resize(m_states.size());
+            m_into.resize(m_states.size(), kNoEdge);
         }
         return m_states[n];
     }
@@ -95,16 +99,25 @@ private:
         t.next2 = next2;
         state(next1);
         state(next2);
-        m_pointers[next1].push_back(s);
-        if (next2 != next1) m_pointers[next2].push_back(s);
+        addEdge(s, next1);
+        if (next2 != next1) addEdge(s, next2);
+    }
+    void addEdge(std::uint32_t from, std::uint32_t to) {
+        m_edges.push_back({from, m_into[to]});
+        m_into[to] = static_cast<std::uint32_t>(m_edges.size() - 1);
     }
 
     std::uint32_t newAtom(const VSTRI_LetterSet& letters) {
         const std::uint32_t s = m_stateCount;
-        VSTRI_Tripel& t = state(s);
-        t.kind = VSTRI_Tripel::Letter;
-        t.letters = letters;  // anchors set by "^" on this state stay
-        t.min = t.max = 1;
+        state(s);
+        // Equal sets are held once.
+        const auto known = m_letterIndex.find(letters.members());
+        const std::uint32_t set =
+            known != m_letterIndex.end()
+                ? known->second
+                : m_letterIndex.emplace(letters.members(), m_states.addLetters(letters))
+                      .first->second;
+        m_states.makeLetter(s, set);  // anchors set by "^" on this state stay
         link(s, s + 1, s + 1);
         ++m_stateCount;
         return s;
@@ -204,16 +217,15 @@ private:
             return a;
         }
         const std::uint32_t r = m_stateCount;
-        VSTRI_Tripel& rep = state(r);
-        rep.kind = VSTRI_Tripel::Repetition;
-        rep.min = min;
-        rep.max = max;
+        state(r);
+        m_states.makeRepetition(r, min, max);
         link(r, r + 1, a);
         // (1) The state before the atom now leads to the repetition.
         link(a - 1, r, r);
         // (2) So does every earlier state that led to the atom's last state.
-        const std::vector<std::uint32_t> into = m_pointers[r - 1];
-        for (const std::uint32_t s : into) {
+        // The links added on the way lead to r, so the list into r - 1 stays as it is.
+        for (std::uint32_t e = m_into[r - 1]; e != kNoEdge; e = m_edges[e].next) {
+            const std::uint32_t s = m_edges[e].from;
             if (s < 1 || s >= a) continue;
             VSTRI_Tripel& t = m_states[s];
             const std::uint32_t n1 = t.next1 == r - 1 ? r : t.next1;
@@ -413,8 +425,16 @@ private:
     char m_current;
     std::uint32_t m_stateCount = 1;
     VSTRI_StateSet& m_states;
-    // For each state, the states that were linked to it (some may have moved on since).
-    std::vector<std::vector<std::uint32_t>> m_pointers;
+    // The links made to each state, newest first (some may have moved on since): m_into[n] is
+    // the last edge into state n, each edge names its source and the edge into n made before it.
+    struct Edge {
+        std::uint32_t from;
+        std::uint32_t next;
+    };
+    static constexpr std::uint32_t kNoEdge = 0xFFFFFFFFu;
+    std::vector<std::uint32_t> m_into;
+    std::vector<Edge> m_edges;
+    std::unordered_map<std::bitset<256>, std::uint32_t> m_letterIndex;
     bool m_failed = false;
     int m_nesting = 0;
 };

@@ -15,9 +15,8 @@ namespace orvane::grep {
 // Searches `text` from the 1-based position `start` with the compiled `states` and records the
 // matches in `list` (may be null) from index 0 upwards; only the first one when `firstOnly`.
 // True when anything matched. Throws VSYST_OutOfMemory when memory runs out.
-bool search(const VSTRI_StateSet& states, const VSTRI_StartFilter& filter,
-            std::size_t patternLength, const V_STRING& text, VSTRI_MatchingList* list,
-            unsigned long start, bool firstOnly);
+bool search(const VSTRI_StateSet& states, const VSTRI_StartFilter& filter, const V_STRING& text,
+            VSTRI_MatchingList* list, unsigned long start, bool firstOnly);
 
 }  // namespace orvane::grep
 

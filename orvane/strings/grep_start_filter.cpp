@@ -1,5 +1,6 @@
 #include "orvane/strings/grep_start_filter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -44,12 +45,26 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     // while no letter state of byte k is followed by its repetition: such a repetition may end
     // the attempt with its saved end without anything consuming the next byte.
     std::vector<std::uint32_t> ahead{states[0].next1};
-    for (std::size_t k = 0; k < kDepth; ++k) {
+    // Past the first kDepth bytes the chain goes on only while it is the literal: one letter
+    // state of one byte at each step.
+    bool literal = true;
+    for (std::size_t k = 0;; ++k) {
         std::vector<std::uint32_t> letters;
         if (!lettersAhead(states, ahead, letters)) break;
-        for (const std::uint32_t s : letters)
-            m_bytes[k].addAll(states[s].letters);
-        m_depth = static_cast<std::uint8_t>(k + 1);
+        if (k < kDepth) {
+            for (const std::uint32_t s : letters)
+                m_bytes[k].addAll(states.letters(s));
+            m_depth = static_cast<std::uint8_t>(k + 1);
+        }
+        literal = literal && letters.size() == 1 && states.letters(letters[0]).count() == 1;
+        if (literal) {
+            const VSTRI_LetterSet& only = states.letters(letters[0]);
+            unsigned int c = 0;
+            while (!only.contains(static_cast<unsigned char>(c)))
+                ++c;
+            m_literal.push_back(static_cast<unsigned char>(c));
+        }
+        if (!literal && k + 1 >= kDepth) break;
         ahead.clear();
         for (const std::uint32_t s : letters) {
             if (states[s].next2 == s + 1 && s + 1 < states.size() &&
@@ -61,6 +76,7 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
         }
         if (ahead.empty()) break;
     }
+    m_literal.shrink_to_fit();
     if (m_depth == 0) return;
 
     unsigned int ranges = 0;
@@ -76,18 +92,36 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     m_ranges = static_cast<std::uint8_t>(ranges <= 4 ? ranges : 0);
 }
 
-bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at,
-                                std::uint32_t length) const {
-    for (std::size_t k = 1; k < m_depth; ++k) {
+bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length,
+                                std::size_t checked) const {
+    for (std::size_t k = checked; k < m_depth; ++k) {
         if (at + k >= length || !m_bytes[k].contains(bytes[at + k])) return false;
     }
-    return true;
+    const std::size_t rest = m_literal.size();
+    if (rest <= m_depth || checked >= rest) return true;
+    const std::size_t from = std::max<std::size_t>(checked, m_depth);
+    return length - at >= rest &&
+           std::memcmp(bytes + at + from, m_literal.data() + from, rest - from) == 0;
+}
+
+std::uint32_t VSTRI_StartFilter::nextLiteral(const unsigned char* bytes, std::uint32_t from,
+                                             std::uint32_t length) const {
+    const std::size_t size = m_literal.size();
+    for (std::uint32_t i = from; i < length && length - i >= size;) {
+        const void* hit = memmem(bytes + i, length - i, m_literal.data(), size);
+        if (hit == nullptr) return length;
+        i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
+        if (follows(bytes, i, length, size)) return i;
+        ++i;
+    }
+    return length;
 }
 
 std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
                                       std::uint32_t length) const {
     if (m_depth == 0) return from;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    if (m_literal.size() >= 2) return nextLiteral(bytes, from, length);
     std::uint32_t i = from;
     if (m_ranges == 1 && m_low[0] == m_high[0]) {
         // One byte: the C library's search.
@@ -95,7 +129,7 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
             const void* hit = std::memchr(bytes + i, m_low[0], length - i);
             if (hit == nullptr) return length;
             i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
-            if (follows(bytes, i, length)) return i;
+            if (follows(bytes, i, length, 1)) return i;
             ++i;
         }
         return length;
@@ -119,14 +153,57 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
             auto mask = static_cast<unsigned int>(_mm_movemask_epi8(in));
             while (mask != 0) {
                 const std::uint32_t at = i + static_cast<std::uint32_t>(__builtin_ctz(mask));
-                if (follows(bytes, at, length)) return at;
+                if (follows(bytes, at, length, 1)) return at;
                 mask &= mask - 1;
             }
         }
     }
 #endif
     for (; i < length; ++i) {
-        if (m_bytes[0].contains(bytes[i]) && follows(bytes, i, length)) return i;
+        if (m_bytes[0].contains(bytes[i]) && follows(bytes, i, length, 1)) return i;
     }
     return length;
+}
+
+std::uint64_t VSTRI_StartFilter::mask(const char* text, std::uint32_t from,
+                                      std::uint32_t length) const {
+    if (from >= length) return 0;
+    const std::uint32_t span = length - from < 64 ? length - from : 64;
+    const std::uint64_t inside = span == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << span) - 1;
+    if (m_depth == 0) return inside;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    std::uint64_t first = 0;
+    std::uint32_t k = 0;
+#if defined(__SSE2__)
+    if (m_ranges > 0) {
+        // The first-byte test sixteen bytes at a time, as in `next`.
+        __m128i low[4];
+        __m128i width[4];
+        for (unsigned int r = 0; r < m_ranges; ++r) {
+            low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
+            width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
+        }
+        for (; k + 16 <= span; k += 16) {
+            const __m128i block =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + from + k));
+            __m128i in = _mm_setzero_si128();
+            for (unsigned int r = 0; r < m_ranges; ++r) {
+                const __m128i offset = _mm_sub_epi8(block, low[r]);
+                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
+            }
+            first |= static_cast<std::uint64_t>(static_cast<unsigned int>(_mm_movemask_epi8(in)))
+                     << k;
+        }
+    }
+#endif
+    for (; k < span; ++k) {
+        if (m_bytes[0].contains(bytes[from + k])) first |= std::uint64_t{1} << k;
+    }
+    if (m_depth == 1 && m_literal.size() <= 1) return first;
+    std::uint64_t result = 0;
+    for (std::uint64_t rest = first; rest != 0; rest &= rest - 1) {
+        const auto at = static_cast<std::uint32_t>(__builtin_ctzll(rest));
+        if (follows(bytes, from + at, length, 1)) result |= std::uint64_t{1} << at;
+    }
+    return result;
 }

@@ -27,3 +27,40 @@ TEST(VSTRI_GrepDifferential, FindsWhatTheReferenceMatcherFinds) {
     }
     EXPECT_EQ(differences, 0u) << "of " << count << " searches";
 }
+
+// Patterns that begin with a long literal, on texts full of its near misses and overlapping
+// occurrences: the search looks for the literal as a whole there, and random patterns seldom
+// begin with more than a few fixed letters.
+TEST(VSTRI_GrepDifferential, FindsLongLiteralPrefixesAsTheReferenceDoes) {
+    const std::string heads[] = {"abcde", "aaaaaaab", std::string(70, 'a'), "abcabcabd"};
+    const std::string tails[] = {"", "x*", "b+c", "\\{2,3\\}", "(x|y)", "$", "[a-c]d"};
+    unsigned long differences = 0;
+    unsigned long searches = 0;
+    for (const std::string& head : heads) {
+        // The literal whole, every prefix of it broken off by a wrong letter, and runs of it.
+        std::string text;
+        for (std::size_t cut = 1; cut <= head.size(); ++cut)
+            text += head.substr(0, cut) + "Z";
+        text += head + head + head.substr(0, head.size() / 2) + head + "xxbcyd";
+        for (const std::string& tail : tails) {
+            for (const bool firstOnly : {true, false}) {
+                for (const int capacity : {-1, 1, 3, 100}) {
+                    orvane::test::GrepCase c;
+                    c.pattern = head + tail;
+                    c.text = text;
+                    c.firstOnly = firstOnly;
+                    c.capacity = capacity;
+                    for (const unsigned long start : {1ul, 2ul, 7ul}) {
+                        c.start = start;
+                        ++searches;
+                        const std::string difference = orvane::test::compareWithReference(c);
+                        if (difference.empty()) continue;
+                        if (++differences <= 10)
+                            ADD_FAILURE() << c.pattern << " from " << start << ": " << difference;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differences, 0u) << "of " << searches << " searches";
+}

@@ -83,8 +83,8 @@ struct Scratch {
     }
 };
 
-bool isOneOne(const VSTRI_Tripel& t) {
-    return t.min == 1 && t.max == 1;
+bool isOneOne(const VSTRI_StateSet& states, std::uint32_t r) {
+    return states.min(r) == 1 && states.max(r) == 1;
 }
 
 // One attempt at the 1-based position `p`: the position just after a match, or 0.
@@ -112,8 +112,8 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
                 scratch.ranAt[current] = scratch.position;
                 const VSTRI_Tripel& s = states[current];
                 if (s.kind == VSTRI_Tripel::Letter) {
-                    if (!atEnd() &&
-                        s.letters.contains(static_cast<unsigned char>(characters[j - 1]))) {
+                    if (!atEnd() && states.letters(current).contains(
+                                        static_cast<unsigned char>(characters[j - 1]))) {
                         deque.put(s.next1);
                         if (s.beginAnchor) beginSeen = true;
                         if (s.endAnchor) endSeen = true;
@@ -123,7 +123,7 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
                             const VSTRI_Tripel& rep = states[r];
                             scratch.touch(r);
                             ++scratch.counter[r];
-                            if (scratch.counter[r] < rep.max || isOneOne(rep)) {
+                            if (scratch.counter[r] < states.max(r) || isOneOne(states, r)) {
                                 pending = r;
                             } else {
                                 // The maximum is reached: the repetition is left for good.
@@ -145,7 +145,8 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
                     if (two) deque.push(s.next2);
                     if (s.kind == VSTRI_Tripel::Repetition) {
                         scratch.touch(current);
-                        if (scratch.counter[current] < s.min && !isOneOne(s)) {
+                        if (scratch.counter[current] < states.min(current) &&
+                            !isOneOne(states, current)) {
                             // Too few occurrences yet: only the way back into the atom stays.
                             const std::uint32_t top = deque.pop();
                             if (top < current) {
@@ -161,9 +162,9 @@ std::uint32_t automat(const VSTRI_StateSet& states, const V_STRING& text, std::u
             // Step e: the attempt dies, or the next state is taken.
             if (deque.size() == 1) {
                 if (pending == 0) return 0;
-                const VSTRI_Tripel& rep = states[pending];
                 scratch.touch(pending);
-                const bool satisfied = scratch.counter[pending] >= rep.min || isOneOne(rep);
+                const bool satisfied =
+                    scratch.counter[pending] >= states.min(pending) || isOneOne(states, pending);
                 const std::uint32_t end = scratch.savedEnd[pending];
                 return satisfied && end >= p ? end : 0;
             }
