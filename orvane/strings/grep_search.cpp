@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <queue>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -222,6 +221,288 @@ struct Found {
     bool operator<(const Found& other) const { return start < other.start; }
 };
 
+// The first `wanted` matches by start. Matches mostly arrive by ascending start (the members of
+// a group, groups ending in turn); those are appended, and a later one is dropped at once when
+// the list is full. The first match out of that order turns the list into a heap with the
+// latest start on top.
+class Results {
+public:
+    explicit Results(std::size_t wanted) : m_wanted(wanted) {}
+
+    void add(Found f) {
+        if (!m_heap) {
+            if (m_items.empty() || f.start > m_items.back().start) {
+                if (m_items.size() < m_wanted) m_items.push_back(f);
+                return;
+            }
+            std::make_heap(m_items.begin(), m_items.end());
+            m_heap = true;
+        }
+        if (m_items.size() == m_wanted) {
+            if (!(f < m_items.front())) return;
+            std::pop_heap(m_items.begin(), m_items.end());
+            m_items.pop_back();
+        }
+        m_items.push_back(f);
+        std::push_heap(m_items.begin(), m_items.end());
+    }
+    bool full() const { return m_items.size() == m_wanted; }
+    bool empty() const { return m_items.empty(); }
+    // The latest start among them.
+    std::uint32_t last() const { return m_heap ? m_items.front().start : m_items.back().start; }
+    // The matches by ascending start.
+    std::vector<Found>& sorted() {
+        if (m_heap) std::sort_heap(m_items.begin(), m_items.end());
+        m_heap = false;
+        return m_items;
+    }
+
+private:
+    std::size_t m_wanted;
+    bool m_heap = false;
+    std::vector<Found> m_items;
+};
+
+// One search: the groups of running attempts, walked over the text position by position.
+class Search {
+public:
+    Search(const VSTRI_StateSet& states, const VSTRI_StartFilter& filter, const V_STRING& text,
+           std::uint32_t n, std::size_t wanted)
+        : m_filter(filter),
+          m_text(text.data()),
+          m_bytes(reinterpret_cast<const unsigned char*>(text.data())),
+          m_n(n),
+          m_wanted(wanted),
+          m_classes(states),
+          m_stepper(states, n),
+          m_cache(m_classes.count + 1),
+          m_found(wanted) {
+        m_key = m_stepper.initial();
+        m_initial = m_cache.intern(m_key.data(), m_key.size());
+        m_groupOf.assign(m_cache.size(), kNone);
+    }
+
+    // Runs the search from the 1-based position `start`; the matches by ascending start.
+    std::vector<Found>& run(std::uint32_t start) {
+        std::uint32_t cachedConfigs = m_cache.size();
+        for (std::uint32_t i = start;;) {
+            m_symbol = i <= m_n ? m_classes.of[m_bytes[i - 1]] : m_classes.count;
+            m_next.clear();
+            for (const std::uint32_t g : m_running)
+                stepGroup(g, i);
+            m_running.clear();
+            // A new attempt starts here when a match may begin here. It comes last, so that
+            // the groups stay ordered by start.
+            if (!full() && (i <= m_n || i == start) && (i > m_n || mayBegin(i))) spawn(i);
+            if (m_anchoredFirst) break;
+            settle();
+            if (i > m_n) break;
+            if (m_running.empty()) {
+                if (full()) break;
+                i = m_filter.next(m_text, i, m_n) + 1;
+                if (i > m_n) break;
+            } else {
+                ++i;
+            }
+            // A full cache starts again from the configurations in use.
+            if (m_cache.size() != cachedConfigs && m_cache.bytes() > kCacheBytes) flushCache();
+            cachedConfigs = m_cache.size();
+        }
+        std::vector<Found>& matches = m_found.sorted();
+        if (m_anchoredFirst) matches.resize(1);
+        return matches;
+    }
+
+private:
+    bool full() const { return m_found.full() || m_anchoredFirst; }
+
+    void accept(std::uint32_t p, std::uint32_t end, std::uint32_t flags) {
+        if ((flags & kBeginSeen) != 0 && p != 1) return;
+        if ((flags & kEndSeen) != 0 && end != m_n + 1) return;
+        if ((flags & kBeginSeen) != 0) m_anchoredFirst = true;
+        m_found.add({p, end});
+    }
+
+    // The step from `config` over this position's byte: looked up, or taken once and kept.
+    Transition transition(std::uint32_t config) {
+        const Transition t = m_cache.step(config, m_symbol);
+        if (t.target != kNone || t.kind != StepResult::Next) return t;
+        return firstStep(config);
+    }
+    Transition firstStep(std::uint32_t config) {
+        const StepResult r = m_stepper.step(m_cache.key(config), m_cache.keySize(config),
+                                            m_classes.representative[m_symbol], m_key);
+        Transition t;
+        t.kind = r.kind;
+        t.flags = static_cast<std::uint8_t>(r.kind == StepResult::Next ? m_key[1] : r.flags);
+        if (r.kind == StepResult::Next) {
+            t.target = m_cache.intern(m_key.data(), m_key.size());
+            t.detail = r.savedEnd;
+            m_groupOf.resize(m_cache.size(), kNone);
+        } else {
+            t.target = 0;
+            t.detail = r.offset;
+        }
+        m_cache.step(config, m_symbol) = t;
+        return t;
+    }
+
+    std::uint32_t newGroup(std::uint32_t config) {
+        std::uint32_t g = 0;
+        if (m_unused.empty()) {
+            g = static_cast<std::uint32_t>(m_pool.size());
+            m_pool.emplace_back();
+        } else {
+            g = m_unused.back();
+            m_unused.pop_back();
+        }
+        Group& group = m_pool[g];
+        group.config = config;
+        group.uniform = true;
+        group.savedEnd = 0;
+        group.members.clear();
+        return g;
+    }
+    void drop(std::uint32_t g) {
+        m_pool[g].members.clear();
+        m_unused.push_back(g);
+    }
+
+    // Takes group `g` one step over position `i`: its attempts end, or it moves on into the
+    // group of its next configuration.
+    void stepGroup(std::uint32_t gi, std::uint32_t i) {
+        Group& g = m_pool[gi];
+        const Transition t = transition(g.config);
+        if (t.kind != StepResult::Next) {
+            if (t.kind == StepResult::End) {
+                for (const Member& m : g.members)
+                    accept(m.start, i + t.detail, t.flags);
+            } else if (t.kind == StepResult::Saved) {
+                for (const Member& m : g.members) {
+                    const std::uint32_t end = g.savedEndOf(m);
+                    if (end != 0) accept(m.start, end, t.flags);
+                }
+            }
+            drop(gi);
+            return;
+        }
+        if (t.detail == StepResult::Here || t.detail == StepResult::Zero) {
+            g.uniform = true;
+            g.savedEnd = t.detail == StepResult::Here ? i : 0;
+        }
+        // Past a begin anchor only the attempt at position 1 can still match.
+        if ((t.flags & kBeginSeen) != 0) {
+            if (g.members.front().start != 1) {
+                drop(gi);
+                return;
+            }
+            g.members.resize(1);
+        }
+        std::uint32_t& into = m_groupOf[t.target];
+        if (into == kNone) {
+            into = gi;
+            g.config = t.target;
+            m_next.push_back(gi);
+        } else {
+            mergeInto(m_pool[into], g);
+            drop(gi);
+        }
+    }
+
+    // Starts an attempt at position `i`.
+    void spawn(std::uint32_t i) {
+        const Transition t = transition(m_initial);
+        if (t.kind == StepResult::End) {
+            accept(i, i + t.detail, t.flags);
+            return;
+        }
+        if (t.kind != StepResult::Next || ((t.flags & kBeginSeen) != 0 && i != 1)) return;
+        const std::uint32_t savedEnd = t.detail == StepResult::Here ? i : 0;
+        if (m_groupOf[t.target] == kNone) {
+            const std::uint32_t g = newGroup(t.target);
+            m_pool[g].savedEnd = savedEnd;
+            m_groupOf[t.target] = g;
+            m_next.push_back(g);
+        }
+        Group& into = m_pool[m_groupOf[t.target]];
+        const bool alike = into.uniform && into.savedEnd == savedEnd;
+        // With `wanted` earlier members alike, pruning would take this one out again.
+        if (alike && into.members.size() >= m_wanted) return;
+        if (!alike) into.materialize();
+        into.members.push_back({i, savedEnd});
+    }
+
+    // The groups of the next position become the running ones, without the attempts that can
+    // no longer count.
+    void settle() {
+        // Attempts that start after the last of `wanted` matches cannot count any more.
+        const std::uint32_t last = m_found.full() ? m_found.last() : kNone;
+        for (const std::uint32_t gi : m_next) {
+            Group& g = m_pool[gi];
+            m_groupOf[g.config] = kNone;
+            prune(g, m_wanted);
+            if (last != kNone && g.members.back().start > last) {
+                const auto cut =
+                    std::upper_bound(g.members.begin(), g.members.end(), last,
+                                     [](std::uint32_t p, const Member& m) { return p < m.start; });
+                g.members.erase(cut, g.members.end());
+            }
+            if (g.members.empty()) {
+                drop(gi);
+            } else {
+                m_running.push_back(gi);
+            }
+        }
+    }
+
+    // Where a match may begin: bit k of `m_candidates` for the 1-based position
+    // m_candidatesAt + k.
+    bool mayBegin(std::uint32_t p) {
+        if (p - m_candidatesAt >= 64 || m_candidatesAt == 0) {
+            m_candidatesAt = p;
+            m_candidates = m_filter.mask(m_text, p - 1, m_n);
+        }
+        return ((m_candidates >> (p - m_candidatesAt)) & 1) != 0;
+    }
+
+    void flushCache() {
+        std::vector<ConfigKey> keys;
+        for (const std::uint32_t gi : m_running) {
+            const std::uint32_t config = m_pool[gi].config;
+            keys.emplace_back(m_cache.key(config), m_cache.key(config) + m_cache.keySize(config));
+        }
+        m_cache.clear();
+        for (std::size_t k = 0; k < m_running.size(); ++k)
+            m_pool[m_running[k]].config = m_cache.intern(keys[k].data(), keys[k].size());
+        m_key = m_stepper.initial();
+        m_initial = m_cache.intern(m_key.data(), m_key.size());
+        m_groupOf.assign(m_cache.size(), kNone);
+    }
+
+    const VSTRI_StartFilter& m_filter;
+    const char* m_text;
+    const unsigned char* m_bytes;
+    std::uint32_t m_n;
+    std::size_t m_wanted;
+    const ByteClasses m_classes;
+    Stepper m_stepper;
+    ConfigCache m_cache;
+    ConfigKey m_key;
+    std::uint32_t m_initial = 0;
+    std::uint32_t m_symbol = 0;
+    Results m_found;
+    bool m_anchoredFirst = false;  // a match at position 1 that held a begin anchor
+    // Groups live in `m_pool` and are named by their index there; `m_running` holds the groups
+    // of the current position, `m_next` those of the next one.
+    std::vector<Group> m_pool;
+    std::vector<std::uint32_t> m_unused;  // indexes of emptied groups, to reuse
+    std::vector<std::uint32_t> m_running;
+    std::vector<std::uint32_t> m_next;
+    std::vector<std::uint32_t> m_groupOf;  // per configuration: its group in `m_next`, or kNone
+    std::uint32_t m_candidatesAt = 0;
+    std::uint64_t m_candidates = 0;
+};
+
 }  // namespace
 
 bool search(const VSTRI_StateSet& states, const VSTRI_StartFilter& filter, const V_STRING& text,
@@ -235,200 +516,9 @@ bool search(const VSTRI_StateSet& states, const VSTRI_StartFilter& filter, const
     const std::size_t wanted = static_cast<std::size_t>(
         std::max(1ul, std::min(capacity, static_cast<unsigned long>(n) + 2)));
 
-    const ByteClasses classes(states);
-    const std::uint32_t symbols = classes.count + 1;
-    Stepper stepper(states, n);
-    ConfigCache cache(symbols);
-    ConfigKey key = stepper.initial();
-    std::uint32_t initial = cache.intern(key.data(), key.size());
-
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    std::priority_queue<Found> found;  // the first `wanted` matches so far; the last on top
-    bool anchoredFirst = false;        // a match at position 1 that held a begin anchor
-    const auto accept = [&](std::uint32_t p, std::uint32_t end, std::uint32_t flags) {
-        if ((flags & kBeginSeen) != 0 && p != 1) return;
-        if ((flags & kEndSeen) != 0 && end != n + 1) return;
-        if ((flags & kBeginSeen) != 0) anchoredFirst = true;
-        found.push({p, end});
-        if (found.size() > wanted) found.pop();
-    };
-    const auto full = [&] { return found.size() == wanted || anchoredFirst; };
-
-    // Groups live in `pool` and are named by their index there; `running` holds the groups of
-    // the current position, `next` those of the next one.
-    std::vector<Group> pool;
-    std::vector<std::uint32_t> unused;  // indexes of emptied groups, to reuse
-    std::vector<std::uint32_t> running;
-    std::vector<std::uint32_t> next;
-    std::vector<std::uint32_t> groupOf;  // per configuration: its group in `next`, or kNone
-    const auto newGroup = [&](std::uint32_t config) -> std::uint32_t {
-        std::uint32_t g = 0;
-        if (unused.empty()) {
-            g = static_cast<std::uint32_t>(pool.size());
-            pool.emplace_back();
-        } else {
-            g = unused.back();
-            unused.pop_back();
-        }
-        Group& group = pool[g];
-        group.config = config;
-        group.uniform = true;
-        group.savedEnd = 0;
-        group.members.clear();
-        return g;
-    };
-    const auto drop = [&](std::uint32_t g) {
-        pool[g].members.clear();
-        unused.push_back(g);
-    };
-
-    groupOf.assign(cache.size(), kNone);
-    std::uint32_t cachedConfigs = cache.size();
-    // Where a match may begin: bit k of `candidates` for the 1-based position candidatesAt + k.
-    std::uint32_t candidatesAt = 0;
-    std::uint64_t candidates = 0;
-    const auto mayBegin = [&](std::uint32_t p) {
-        if (p - candidatesAt >= 64 || candidatesAt == 0) {
-            candidatesAt = p;
-            candidates = filter.mask(text.data(), p - 1, n);
-        }
-        return ((candidates >> (p - candidatesAt)) & 1) != 0;
-    };
-    for (std::uint32_t i = static_cast<std::uint32_t>(start);;) {
-        const std::uint32_t symbol = i <= n ? classes.of[bytes[i - 1]] : classes.count;
-        // The step from `config` over this position's byte, taken once and then looked up.
-        const auto transition = [&](std::uint32_t config) {
-            Transition t = cache.step(config, symbol);
-            if (t.target != kNone || t.kind != StepResult::Next) return t;
-            const StepResult r = stepper.step(cache.key(config), cache.keySize(config),
-                                              classes.representative[symbol], key);
-            t.kind = r.kind;
-            t.flags = static_cast<std::uint8_t>(r.kind == StepResult::Next ? key[1] : r.flags);
-            if (r.kind == StepResult::Next) {
-                t.target = cache.intern(key.data(), key.size());
-                t.detail = r.savedEnd;
-                groupOf.resize(cache.size(), kNone);
-            } else {
-                t.target = 0;
-                t.detail = r.offset;
-            }
-            cache.step(config, symbol) = t;
-            return t;
-        };
-        next.clear();
-        for (const std::uint32_t gi : running) {
-            Group& g = pool[gi];
-            const Transition t = transition(g.config);
-            if (t.kind == StepResult::End) {
-                for (const Member& m : g.members)
-                    accept(m.start, i + t.detail, t.flags);
-            } else if (t.kind == StepResult::Saved) {
-                for (const Member& m : g.members) {
-                    const std::uint32_t end = g.savedEndOf(m);
-                    if (end != 0) accept(m.start, end, t.flags);
-                }
-            }
-            if (t.kind != StepResult::Next) {
-                drop(gi);
-                continue;
-            }
-            if (t.detail == StepResult::Here || t.detail == StepResult::Zero) {
-                g.uniform = true;
-                g.savedEnd = t.detail == StepResult::Here ? i : 0;
-            }
-            // Past a begin anchor only the attempt at position 1 can still match.
-            if ((t.flags & kBeginSeen) != 0) {
-                if (g.members.front().start != 1) {
-                    drop(gi);
-                    continue;
-                }
-                g.members.resize(1);
-            }
-            if (groupOf[t.target] == kNone) {
-                groupOf[t.target] = gi;
-                g.config = t.target;
-                next.push_back(gi);
-            } else {
-                mergeInto(pool[groupOf[t.target]], g);
-                drop(gi);
-            }
-        }
-        running.clear();
-        // A new attempt starts here when a match may begin here. It comes last, so that the
-        // groups stay ordered by start.
-        if (!full() && (i <= n || i == start) && (i > n || mayBegin(i))) {
-            const Transition t = transition(initial);
-            if (t.kind == StepResult::End) {
-                accept(i, i + t.detail, t.flags);
-            } else if (t.kind == StepResult::Next && ((t.flags & kBeginSeen) == 0 || i == 1)) {
-                const std::uint32_t savedEnd = t.detail == StepResult::Here ? i : 0;
-                if (groupOf[t.target] == kNone) {
-                    const std::uint32_t g = newGroup(t.target);
-                    pool[g].savedEnd = savedEnd;
-                    groupOf[t.target] = g;
-                    next.push_back(g);
-                }
-                Group& into = pool[groupOf[t.target]];
-                const bool alike = into.uniform && into.savedEnd == savedEnd;
-                // With `wanted` earlier members alike, pruning would take this one out again.
-                if (!alike || into.members.size() < wanted) {
-                    if (!alike) into.materialize();
-                    into.members.push_back({i, savedEnd});
-                }
-            }
-        }
-        if (anchoredFirst) break;
-        // Attempts that start after the last of `wanted` matches cannot count any more.
-        const std::uint32_t last = found.size() == wanted ? found.top().start : kNone;
-        for (const std::uint32_t gi : next) {
-            Group& g = pool[gi];
-            groupOf[g.config] = kNone;
-            prune(g, wanted);
-            if (last != kNone) {
-                const auto cut =
-                    std::upper_bound(g.members.begin(), g.members.end(), last,
-                                     [](std::uint32_t p, const Member& m) { return p < m.start; });
-                g.members.erase(cut, g.members.end());
-            }
-            if (g.members.empty()) {
-                drop(gi);
-            } else {
-                running.push_back(gi);
-            }
-        }
-        if (i > n) break;
-        if (running.empty()) {
-            if (full()) break;
-            i = filter.next(text.data(), i, n) + 1;
-            if (i > n) break;
-        } else {
-            ++i;
-        }
-        // A full cache starts again from the configurations in use.
-        if (cache.size() != cachedConfigs && cache.bytes() > kCacheBytes) {
-            std::vector<ConfigKey> keys;
-            for (const std::uint32_t gi : running) {
-                const std::uint32_t config = pool[gi].config;
-                keys.emplace_back(cache.key(config), cache.key(config) + cache.keySize(config));
-            }
-            cache.clear();
-            for (std::size_t k = 0; k < running.size(); ++k)
-                pool[running[k]].config = cache.intern(keys[k].data(), keys[k].size());
-            key = stepper.initial();
-            initial = cache.intern(key.data(), key.size());
-            groupOf.assign(cache.size(), kNone);
-        }
-        cachedConfigs = cache.size();
-    }
-
-    if (found.empty()) return false;
-    std::vector<Found> matches;
-    while (!found.empty()) {
-        matches.push_back(found.top());
-        found.pop();
-    }
-    std::reverse(matches.begin(), matches.end());
-    if (anchoredFirst) matches.resize(1);
+    Search search(states, filter, text, n, wanted);
+    const std::vector<Found>& matches = search.run(static_cast<std::uint32_t>(start));
+    if (matches.empty()) return false;
     if (list != nullptr) {
         const std::size_t written = std::min<std::size_t>(matches.size(), list->capacity());
         for (std::size_t k = 0; k < written; ++k)
