@@ -1,5 +1,11 @@
 #include "orvane/strings/grep_automaton.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <utility>
+#include <vector>
+
 std::uint32_t VSTRI_StateSet::addLetters(const VSTRI_LetterSet& letters) {
     m_letters.push_back(letters);
     return static_cast<std::uint32_t>(m_letters.size() - 1);
@@ -17,17 +23,63 @@ void VSTRI_StateSet::makeRepetition(std::size_t n, std::uint32_t min, std::uint3
 }
 
 void VSTRI_StateSet::clear() {
-    VSTRI_StateSet().swap(*this);
+    m_states.clear();
+    m_letters.clear();
+    m_bounds.clear();
+    m_classes = Classes();
 }
 
 void VSTRI_StateSet::compact() {
     m_states.shrink_to_fit();
     m_letters.shrink_to_fit();
     m_bounds.shrink_to_fit();
+    // Two bytes are in one class when every letter set holds both or neither. Each set in turn
+    // splits the classes it touches: its members move to a new class per old class. Class numbers
+    // are handed out without reuse and made dense again when they run high, and at the end.
+    std::uint32_t cls[256] = {};
+    std::uint32_t classes = 1;
+    std::vector<std::uint32_t> splitAt;  // per class: the set that last split it, plus one
+    std::vector<std::uint32_t> splitInto;
+    const auto renumber = [&] {
+        std::uint32_t dense[256];
+        std::fill(std::begin(dense), std::end(dense), 0xFFFFFFFFu);
+        std::uint32_t next = 0;
+        std::vector<std::uint32_t> map(classes, 0xFFFFFFFFu);
+        for (unsigned int c = 0; c < 256; ++c) {
+            if (map[cls[c]] == 0xFFFFFFFFu) map[cls[c]] = next++;
+            dense[c] = map[cls[c]];
+        }
+        std::copy(std::begin(dense), std::end(dense), std::begin(cls));
+        classes = next;
+    };
+    for (std::size_t k = 0; k < m_letters.size(); ++k) {
+        if (classes > 4096) renumber();
+        splitAt.resize(classes, 0);
+        splitInto.resize(classes, 0);
+        const auto mark = static_cast<std::uint32_t>(k + 1);
+        for (unsigned int part = 0; part < 4; ++part) {
+            for (std::uint64_t bits = m_letters[k].word(part); bits != 0; bits &= bits - 1) {
+                const unsigned int c = 64 * part + static_cast<unsigned int>(__builtin_ctzll(bits));
+                const std::uint32_t old = cls[c];
+                if (splitAt[old] != mark) {
+                    splitAt[old] = mark;
+                    splitInto[old] = classes++;
+                }
+                cls[c] = splitInto[old];
+            }
+        }
+    }
+    renumber();
+    m_classes.count = classes;
+    for (unsigned int c = 0; c < 256; ++c) {
+        m_classes.of[c] = static_cast<std::uint8_t>(cls[c]);
+        m_classes.representative[cls[c]] = static_cast<unsigned char>(c);
+    }
 }
 
 void VSTRI_StateSet::swap(VSTRI_StateSet& other) noexcept {
     m_states.swap(other.m_states);
     m_letters.swap(other.m_letters);
     m_bounds.swap(other.m_bounds);
+    std::swap(m_classes, other.m_classes);
 }

@@ -10,29 +10,51 @@
 #ifndef ORVANE_STRINGS_GREP_AUTOMATON_H
 #define ORVANE_STRINGS_GREP_AUTOMATON_H
 
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "orvane/base/export.h"
 
-// The characters a letter state accepts: a map of the 256 byte values.
+// The characters a letter state accepts: a map of the 256 byte values, as four 64-bit words.
 class VSTRI_LetterSet {
 public:
     // Adds the byte `c`.
-    void add(unsigned char c) { m_members.set(c); }
+    void add(unsigned char c) { m_words[c >> 6] |= std::uint64_t{1} << (c & 63); }
     // Adds every byte of `other`.
-    void addAll(const VSTRI_LetterSet& other) { m_members |= other.m_members; }
+    void addAll(const VSTRI_LetterSet& other) {
+        for (unsigned int w = 0; w < 4; ++w)
+            m_words[w] |= other.m_words[w];
+    }
     // Whether `c` is in the set.
-    bool contains(unsigned char c) const { return m_members.test(c); }
+    bool contains(unsigned char c) const { return ((m_words[c >> 6] >> (c & 63)) & 1) != 0; }
     // The number of bytes in the set.
-    std::size_t count() const { return m_members.count(); }
-    // The set as a map of the 256 byte values.
-    const std::bitset<256>& members() const { return m_members; }
+    std::size_t count() const {
+        std::size_t n = 0;
+        for (const std::uint64_t w : m_words)
+            n += static_cast<std::size_t>(__builtin_popcountll(w));
+        return n;
+    }
+    // The least byte in the set; 256 when it is empty.
+    unsigned int first() const {
+        for (unsigned int w = 0; w < 4; ++w) {
+            if (m_words[w] != 0)
+                return 64 * w + static_cast<unsigned int>(__builtin_ctzll(m_words[w]));
+        }
+        return 256;
+    }
+    // Bytes 64 w to 64 w + 63 of the map, w = 0 to 3: bit k for byte 64 w + k.
+    std::uint64_t word(unsigned int w) const { return m_words[w]; }
+    bool operator==(const VSTRI_LetterSet& other) const {
+        for (unsigned int w = 0; w < 4; ++w) {
+            if (m_words[w] != other.m_words[w]) return false;
+        }
+        return true;
+    }
+    bool operator!=(const VSTRI_LetterSet& other) const { return !(*this == other); }
 
 private:
-    std::bitset<256> m_members;
+    std::uint64_t m_words[4] = {};
 };
 
 // One state of the automaton. Its letter set and its repetition bounds live in the automaton
@@ -79,6 +101,12 @@ public:
         return t.kind == VSTRI_Tripel::Letter && t.detail < m_letters.size() ? m_letters[t.detail]
                                                                              : m_none;
     }
+    // The bytes that no letter set tells apart form one class, numbered from 0; a step of the
+    // matcher depends on the class of its byte only. Set by compact().
+    std::uint32_t classCount() const { return m_classes.count; }
+    // The class of byte `c`, and one byte of class `cls`.
+    std::uint32_t classOf(unsigned char c) const { return m_classes.of[c]; }
+    unsigned char representative(std::uint32_t cls) const { return m_classes.representative[cls]; }
     // The least and the greatest count of a repetition state; 1 for other states.
     std::uint32_t min(std::size_t n) const {
         const Bounds* b = bounds(n);
@@ -99,7 +127,7 @@ public:
     void makeRepetition(std::size_t n, std::uint32_t min, std::uint32_t max);
     // Empties the automaton.
     void clear();
-    // Gives back the spare room; after building.
+    // Gives back the spare room and works out the byte classes; after building.
     void compact();
     // Exchanges the contents with `other`.
     void swap(VSTRI_StateSet& other) noexcept;
@@ -120,6 +148,12 @@ private:
     std::vector<VSTRI_LetterSet> m_letters;
     std::vector<Bounds> m_bounds;
     VSTRI_LetterSet m_none;
+    struct Classes {
+        std::uint32_t count = 1;
+        std::uint8_t of[256] = {};
+        unsigned char representative[256] = {};
+    };
+    Classes m_classes;
 };
 
 #endif

@@ -1,6 +1,5 @@
 #include "orvane/strings/grep_compiler.h"
 
-#include <bitset>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -111,12 +110,11 @@ private:
         const std::uint32_t s = m_stateCount;
         state(s);
         // Equal sets are held once.
-        const auto known = m_letterIndex.find(letters.members());
+        const auto known = m_letterIndex.find(letters);
         const std::uint32_t set =
             known != m_letterIndex.end()
                 ? known->second
-                : m_letterIndex.emplace(letters.members(), m_states.addLetters(letters))
-                      .first->second;
+                : m_letterIndex.emplace(letters, m_states.addLetters(letters)).first->second;
         m_states.makeLetter(s, set);  // anchors set by "^" on this state stay
         link(s, s + 1, s + 1);
         ++m_stateCount;
@@ -434,7 +432,15 @@ private:
     static constexpr std::uint32_t kNoEdge = 0xFFFFFFFFu;
     std::vector<std::uint32_t> m_into;
     std::vector<Edge> m_edges;
-    std::unordered_map<std::bitset<256>, std::uint32_t> m_letterIndex;
+    struct LetterHash {
+        std::size_t operator()(const VSTRI_LetterSet& set) const {
+            std::uint64_t h = 0;
+            for (unsigned int w = 0; w < 4; ++w)
+                h = (h ^ set.word(w)) * 0x9E3779B97F4A7C15ull;
+            return static_cast<std::size_t>(h ^ (h >> 31));
+        }
+    };
+    std::unordered_map<VSTRI_LetterSet, std::uint32_t, LetterHash> m_letterIndex;
     bool m_failed = false;
     int m_nesting = 0;
 };

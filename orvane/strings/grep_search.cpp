@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -17,52 +16,6 @@ constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 // The cache of configurations and steps holds at most about this many bytes; when it would hold
 // more, it starts again from the configurations in use.
 constexpr std::size_t kCacheBytes = std::size_t{8} << 20;
-
-// The bytes that no letter state tells apart fall into one class: a step depends on the class of
-// its byte only. Class `count` stands for the end of the text.
-struct ByteClasses {
-    explicit ByteClasses(const VSTRI_StateSet& states) {
-        std::unordered_map<std::bitset<256>, bool> seen;
-        std::vector<std::bitset<256>> sets;
-        for (std::size_t s = 0; s < states.size(); ++s) {
-            if (states[s].kind != VSTRI_Tripel::Letter) continue;
-            const std::bitset<256>& members = states.letters(s).members();
-            if (seen.emplace(members, true).second) sets.push_back(members);
-        }
-        // Refine the partition of the 256 bytes by each set in turn.
-        std::uint16_t cls[256] = {};
-        std::uint32_t classes = 1;
-        for (const std::bitset<256>& set : sets) {
-            std::vector<std::uint16_t> split(classes, 0xFFFFu);
-            const std::uint32_t before = classes;
-            for (unsigned int c = 0; c < 256; ++c) {
-                if (!set[c]) continue;
-                if (split[cls[c]] == 0xFFFFu) split[cls[c]] = static_cast<std::uint16_t>(classes++);
-                cls[c] = split[cls[c]];
-            }
-            // Classes that the set took whole keep a number of their own; renumber densely.
-            if (classes != before) {
-                std::vector<std::uint16_t> renumber(classes, 0xFFFFu);
-                std::uint16_t next = 0;
-                for (unsigned int c = 0; c < 256; ++c) {
-                    if (renumber[cls[c]] == 0xFFFFu) renumber[cls[c]] = next++;
-                    cls[c] = renumber[cls[c]];
-                }
-                classes = next;
-            }
-        }
-        count = classes;
-        for (unsigned int c = 0; c < 256; ++c) {
-            of[c] = static_cast<std::uint16_t>(cls[c]);
-            representative[cls[c]] = static_cast<std::int16_t>(c);
-        }
-        representative[count] = -1;
-    }
-
-    std::uint32_t count = 0;
-    std::uint16_t of[256] = {};
-    std::int16_t representative[257] = {};
-};
 
 // What the cache knows of one step: unknown (target kNone, kind Next), or its result.
 struct Transition {
@@ -273,9 +226,9 @@ public:
           m_bytes(reinterpret_cast<const unsigned char*>(text.data())),
           m_n(n),
           m_wanted(wanted),
-          m_classes(states),
+          m_states(states),
           m_stepper(states, n),
-          m_cache(m_classes.count + 1),
+          m_cache(states.classCount() + 1),
           m_found(wanted) {
         m_key = m_stepper.initial();
         m_initial = m_cache.intern(m_key.data(), m_key.size());
@@ -286,7 +239,7 @@ public:
     std::vector<Found>& run(std::uint32_t start) {
         std::uint32_t cachedConfigs = m_cache.size();
         for (std::uint32_t i = start;;) {
-            m_symbol = i <= m_n ? m_classes.of[m_bytes[i - 1]] : m_classes.count;
+            m_symbol = i <= m_n ? m_states.classOf(m_bytes[i - 1]) : m_states.classCount();
             m_next.clear();
             for (const std::uint32_t g : m_running)
                 stepGroup(g, i);
@@ -299,7 +252,7 @@ public:
             if (i > m_n) break;
             if (m_running.empty()) {
                 if (full()) break;
-                i = m_filter.next(m_text, i, m_n) + 1;
+                i = nextCandidate(i + 1);
                 if (i > m_n) break;
             } else {
                 ++i;
@@ -330,8 +283,9 @@ private:
         return firstStep(config);
     }
     Transition firstStep(std::uint32_t config) {
-        const StepResult r = m_stepper.step(m_cache.key(config), m_cache.keySize(config),
-                                            m_classes.representative[m_symbol], m_key);
+        // Class classCount() stands for the end of the text.
+        const int c = m_symbol < m_states.classCount() ? m_states.representative(m_symbol) : -1;
+        const StepResult r = m_stepper.step(m_cache.key(config), m_cache.keySize(config), c, m_key);
         Transition t;
         t.kind = r.kind;
         t.flags = static_cast<std::uint8_t>(r.kind == StepResult::Next ? m_key[1] : r.flags);
@@ -465,6 +419,19 @@ private:
         return ((m_candidates >> (p - m_candidatesAt)) & 1) != 0;
     }
 
+    // The first position from `p` on where a match may begin: from the current window of
+    // candidates where it reaches that far, else from the filter.
+    std::uint32_t nextCandidate(std::uint32_t p) {
+        if (m_candidatesAt != 0 && p - m_candidatesAt < 64) {
+            const std::uint64_t ahead = m_candidates >> (p - m_candidatesAt);
+            if (ahead != 0) return p + static_cast<std::uint32_t>(__builtin_ctzll(ahead));
+            const std::uint64_t end = std::uint64_t{m_candidatesAt} + 64;
+            if (end > m_n) return m_n + 1;
+            p = static_cast<std::uint32_t>(end);
+        }
+        return m_filter.next(m_text, p - 1, m_n) + 1;
+    }
+
     void flushCache() {
         std::vector<ConfigKey> keys;
         for (const std::uint32_t gi : m_running) {
@@ -484,7 +451,7 @@ private:
     const unsigned char* m_bytes;
     std::uint32_t m_n;
     std::size_t m_wanted;
-    const ByteClasses m_classes;
+    const VSTRI_StateSet& m_states;
     Stepper m_stepper;
     ConfigCache m_cache;
     ConfigKey m_key;

@@ -11,28 +11,58 @@
 
 namespace {
 
-// The letter states that run at one position before anything is consumed there, from `entries`
-// on through null and repetition states, both successors followed (the matcher may drop some of
-// these ways, never add one). False when the accepting state 0 can be reached that way: then the
-// pattern can end there without consuming.
-bool lettersAhead(const VSTRI_StateSet& states, std::vector<std::uint32_t> entries,
-                  std::vector<std::uint32_t>& letters) {
-    std::vector<bool> seen(states.size(), false);
-    while (!entries.empty()) {
-        const std::uint32_t s = entries.back();
-        entries.pop_back();
-        if (s == 0 || s >= states.size()) return false;
-        if (seen[s]) continue;
-        seen[s] = true;
-        const VSTRI_Tripel& t = states[s];
-        if (t.kind == VSTRI_Tripel::Letter) {
-            letters.push_back(s);
-        } else {
-            entries.push_back(t.next1);
-            entries.push_back(t.next2);
+// The letter states that run at one position before anything is consumed there, from the
+// entries on through null and repetition states, both successors followed (the matcher may drop
+// some of these ways, never add one). Keeps its scratch space from one position to the next, so
+// that following a long literal costs its length, not its length times the automaton's size.
+class LettersAhead {
+public:
+    explicit LettersAhead(const VSTRI_StateSet& states)
+        : m_states(states), m_seenAt(states.size(), 0) {}
+
+    // The letter states reached from `entries`, into `letters`. False when the accepting state 0
+    // can be reached that way: then the pattern can end there without consuming.
+    bool operator()(const std::vector<std::uint32_t>& entries,
+                    std::vector<std::uint32_t>& letters) {
+        ++m_now;
+        m_stack.assign(entries.begin(), entries.end());
+        while (!m_stack.empty()) {
+            const std::uint32_t s = m_stack.back();
+            m_stack.pop_back();
+            if (s == 0 || s >= m_states.size()) return false;
+            if (m_seenAt[s] == m_now) continue;
+            m_seenAt[s] = m_now;
+            const VSTRI_Tripel& t = m_states[s];
+            if (t.kind == VSTRI_Tripel::Letter) {
+                letters.push_back(s);
+            } else {
+                m_stack.push_back(t.next1);
+                m_stack.push_back(t.next2);
+            }
         }
+        return true;
     }
-    return true;
+
+private:
+    const VSTRI_StateSet& m_states;
+    std::vector<std::uint64_t> m_seenAt;  // the walk in which a state was last seen
+    std::uint64_t m_now = 0;
+    std::vector<std::uint32_t> m_stack;
+};
+
+// How common a byte is in ordinary text, higher for more common: the blank, then the lower-case
+// letters by their frequency in English prose, then the capitals, digits and punctuation; control
+// bytes and bytes above 127 are the rarest. A literal is looked for by its least common byte.
+int commonness(unsigned char c) {
+    static const char kByFrequency[] = " etaoinsrhldcumfpgwybvkxjqz";
+    if (c == 0) return 0;
+    if (const char* at = std::strchr(kByFrequency, c))
+        return 400 - static_cast<int>(at - kByFrequency);
+    if (c >= 'A' && c <= 'Z') return 300 - (c - 'A');
+    if (c >= '0' && c <= '9') return 250;
+    if (c == '.' || c == ',' || c == '\n' || c == '-' || c == '\'') return 260;
+    if (c > 32 && c < 127) return 200;
+    return 100;
 }
 
 }  // namespace
@@ -48,9 +78,11 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     // Past the first kDepth bytes the chain goes on only while it is the literal: one letter
     // state of one byte at each step.
     bool literal = true;
+    LettersAhead lettersAhead(states);
+    std::vector<std::uint32_t> letters;
     for (std::size_t k = 0;; ++k) {
-        std::vector<std::uint32_t> letters;
-        if (!lettersAhead(states, ahead, letters)) break;
+        letters.clear();
+        if (!lettersAhead(ahead, letters)) break;
         if (k < kDepth) {
             for (const std::uint32_t s : letters)
                 m_bytes[k].addAll(states.letters(s));
@@ -58,11 +90,7 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
         }
         literal = literal && letters.size() == 1 && states.letters(letters[0]).count() == 1;
         if (literal) {
-            const VSTRI_LetterSet& only = states.letters(letters[0]);
-            unsigned int c = 0;
-            while (!only.contains(static_cast<unsigned char>(c)))
-                ++c;
-            m_literal.push_back(static_cast<unsigned char>(c));
+            m_literal.push_back(static_cast<unsigned char>(states.letters(letters[0]).first()));
         }
         if (!literal && k + 1 >= kDepth) break;
         ahead.clear();
@@ -77,6 +105,10 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
         if (ahead.empty()) break;
     }
     m_literal.shrink_to_fit();
+    for (std::size_t k = 1; k < m_literal.size(); ++k) {
+        if (commonness(m_literal[k]) < commonness(m_literal[m_rare]))
+            m_rare = static_cast<std::uint32_t>(k);
+    }
     if (m_depth == 0) return;
 
     unsigned int ranges = 0;
@@ -92,26 +124,48 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     m_ranges = static_cast<std::uint8_t>(ranges <= 4 ? ranges : 0);
 }
 
-bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length,
-                                std::size_t checked) const {
+inline bool VSTRI_StartFilter::follows(const unsigned char* bytes, std::uint32_t at,
+                                       std::uint32_t length, std::size_t checked) const {
     for (std::size_t k = checked; k < m_depth; ++k) {
         if (at + k >= length || !m_bytes[k].contains(bytes[at + k])) return false;
     }
-    const std::size_t rest = m_literal.size();
-    if (rest <= m_depth || checked >= rest) return true;
+    return m_literal.size() <= std::max<std::size_t>(checked, m_depth) ||
+           literalFollows(bytes, at, length, checked);
+}
+
+bool VSTRI_StartFilter::literalFollows(const unsigned char* bytes, std::uint32_t at,
+                                       std::uint32_t length, std::size_t checked) const {
+    const std::size_t size = m_literal.size();
     const std::size_t from = std::max<std::size_t>(checked, m_depth);
-    return length - at >= rest &&
-           std::memcmp(bytes + at + from, m_literal.data() + from, rest - from) == 0;
+    return length - at >= size &&
+           std::memcmp(bytes + at + from, m_literal.data() + from, size - from) == 0;
 }
 
 std::uint32_t VSTRI_StartFilter::nextLiteral(const unsigned char* bytes, std::uint32_t from,
                                              std::uint32_t length) const {
     const std::size_t size = m_literal.size();
-    for (std::uint32_t i = from; i < length && length - i >= size;) {
-        const void* hit = memmem(bytes + i, length - i, m_literal.data(), size);
+    if (length < from || length - from < size) return length;
+    // The literal's rarest byte, found with memchr, then the whole literal around it. When the
+    // rare byte turns out common in this text (more than one false hit in 32 bytes), memmem
+    // takes over: it is linear whatever the text.
+    const std::uint32_t last = length - static_cast<std::uint32_t>(size);  // the last start
+    std::uint32_t i = from;
+    std::uint32_t misses = 0;
+    while (i <= last) {
+        if (misses > 8 + (i - from) / 32) {
+            const void* hit = memmem(bytes + i, length - i, m_literal.data(), size);
+            if (hit == nullptr) return length;
+            i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
+            if (follows(bytes, i, length, size)) return i;
+            ++i;
+            continue;
+        }
+        const void* hit = std::memchr(bytes + i + m_rare, m_literal[m_rare], last - i + 1);
         if (hit == nullptr) return length;
-        i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes);
-        if (follows(bytes, i, length, size)) return i;
+        i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(hit) - bytes) - m_rare;
+        if (std::memcmp(bytes + i, m_literal.data(), size) == 0 && follows(bytes, i, length, size))
+            return i;
+        ++misses;
         ++i;
     }
     return length;

@@ -18,9 +18,12 @@
 // (a chain of single characters that neither branch nor repeat, "abc" in 'abcd*'). The search
 // tries only the positions that pass, which gives the same matches as trying every position.
 //
-// A literal of two bytes or more is found with the C library's memmem; checking a candidate
-// against it costs at most its length, so a search whose attempts overlap on a periodic literal
-// ('aaaa' in "aaaaaa") does work proportional to the text times the literal's length.
+// A literal of two bytes or more is found by its least common byte in ordinary text (the C
+// library's memchr, which uses the widest vector unit the processor has), each hit checked
+// against the whole literal; where that byte turns out common in the text, the C library's
+// memmem takes over, which is linear whatever the text. Checking a candidate costs at most the
+// literal's length, so a search whose attempts overlap on a periodic literal ('aaaa' in
+// "aaaaaa") does work proportional to the text times the literal's length.
 class VSTRI_StartFilter {
 public:
     // Works out the filter of `states`; none for a pattern that can match without consuming.
@@ -37,6 +40,9 @@ private:
     // Whether the bytes from `at` on pass the tests after the first `checked` ones.
     bool follows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length,
                  std::size_t checked) const;
+    // Whether the literal's bytes past the first `checked` ones and the depth follow at `at`.
+    bool literalFollows(const unsigned char* bytes, std::uint32_t at, std::uint32_t length,
+                        std::size_t checked) const;
     // The first index from `from` on where the literal occurs and the other tests pass.
     std::uint32_t nextLiteral(const unsigned char* bytes, std::uint32_t from,
                               std::uint32_t length) const;
@@ -50,6 +56,8 @@ private:
     unsigned char m_high[4] = {};
     // The literal every match begins with (may be empty).
     std::vector<unsigned char> m_literal;
+    // The index in the literal of its least common byte.
+    std::uint32_t m_rare = 0;
 };
 
 #endif
