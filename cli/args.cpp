@@ -44,6 +44,10 @@ bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& 
             args.help = true;
             continue;
         }
+        if (arg == "--quiet") {
+            args.quiet = true;
+            continue;
+        }
         std::string name = arg;
         std::string value;
         bool inlineValue = false;
@@ -85,7 +89,8 @@ int forEachInputLine(const std::function<int(const std::string&)>& answer) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const int code = answer(line);
         if (code > worst) worst = code;
-        std::fflush(stdout);
+        // Stop at a failed write: main reports it.
+        if (std::fflush(stdout) != 0) return kUsage;
     }
     return worst;
 }

@@ -40,11 +40,7 @@ int run(const Args& args) {
     const std::string text =
         joined(std::vector<std::string>(args.positional.begin() + 3, args.positional.end()));
     double value = 0;
-    if (!from->asFloat(text.c_str(), value)) {
-        std::fprintf(stderr, "orvane-tools convert: '%s' is not a %s in %s\n", text.c_str(),
-                     kind->name, displayText(from->getUnitDescription()).c_str());
-        return kRejected;
-    }
+    if (!readInUnit("convert", *kind, from, text, value)) return kRejected;
     std::printf("%s\n", to->asString(value).data());
     return kOk;
 }

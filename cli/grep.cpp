@@ -1,5 +1,8 @@
 // orvane-tools grep: search lines with the library's regular-expression engine.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -34,8 +37,8 @@ const char kUsageText[] =
     "  orvane-tools grep -n 'colou?r' notes.txt\n"
     "  printf 'xabyab\\n' | orvane-tools grep --all ab     xabyab, (2, 2) ab, (5, 2) ab\n"
     "\n"
-    "Exit codes: 0 a line matched, 1 no line matched or the pattern does not compile,\n"
-    "2 usage error or a file that cannot be read.\n";
+    "Exit codes: 0 a line matched, 1 no line matched, 2 usage or system error: a pattern\n"
+    "that does not compile, a file or folder that cannot be read, a failed write.\n";
 
 struct Options {
     bool count = false;
@@ -81,6 +84,26 @@ unsigned long searchStream(std::istream& in, const std::string& name, const VSTR
     return matching;
 }
 
+// Searches one named file; `reason` tells why it could not be read (empty when it could).
+unsigned long searchFile(const std::string& file, const VSTRI_Grep& grep, const Options& options,
+                         std::string& reason) {
+    std::error_code ignored;
+    // A folder opens as a stream that only fails on reading: name the reason at once.
+    if (std::filesystem::is_directory(file, ignored)) {
+        reason = "it is a folder";
+        return 0;
+    }
+    errno = 0;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        reason = errno != 0 ? std::strerror(errno) : "it cannot be opened";
+        return 0;
+    }
+    const unsigned long matching = searchStream(in, file, grep, options);
+    if (in.bad()) reason = "a read failed";
+    return matching;
+}
+
 int run(const Args& args) {
     if (args.positional.empty()) return usageError("grep", "needs a PATTERN (see --help)");
     Options options;
@@ -95,7 +118,7 @@ int run(const Args& args) {
     if (!grep.isCompiled()) {
         std::fprintf(stderr, "orvane-tools grep: the pattern '%s' does not compile\n",
                      pattern.c_str());
-        return kRejected;
+        return kUsage;
     }
 
     std::vector<std::string> files(args.positional.begin() + 1, args.positional.end());
@@ -107,14 +130,20 @@ int run(const Args& args) {
         unsigned long matching = 0;
         if (file == "-") {
             matching = searchStream(std::cin, "(standard input)", grep, options);
-        } else {
-            std::ifstream in(file, std::ios::binary);
-            if (!in) {
-                std::fprintf(stderr, "orvane-tools grep: cannot read '%s'\n", file.c_str());
+            if (std::cin.bad()) {
+                std::fprintf(stderr, "orvane-tools grep: cannot read standard input\n");
                 unreadable = true;
                 continue;
             }
-            matching = searchStream(in, file, grep, options);
+        } else {
+            std::string reason;
+            matching = searchFile(file, grep, options, reason);
+            if (!reason.empty()) {
+                std::fprintf(stderr, "orvane-tools grep: cannot read '%s': %s\n", file.c_str(),
+                             reason.c_str());
+                unreadable = true;
+                continue;
+            }
         }
         if (options.count) {
             if (options.prefixFiles) std::printf("%s:", file.c_str());

@@ -1,12 +1,11 @@
 // orvane-tools paper: list the paper formats or name the format of a size.
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "number_input.h"
 
 namespace cli {
 
@@ -18,18 +17,12 @@ const char kUsageText[] =
     "\n"
     "The formats are DIN A0 to DIN A5 and the custom size kept in the settings file. A size\n"
     "matches a format exactly, in either orientation; any other size is the custom size.\n"
-    "Naming a size does not change the stored custom size.\n"
+    "Naming a size does not change the stored custom size. X and Y are positive real numbers,\n"
+    "written as expressions ('8.5*25.4'; integer literals are read as floating ones).\n"
     "\n"
     "Examples:\n"
     "  orvane-tools paper 297 210         DIN A4\n"
     "  orvane-tools paper 100 100         Custom size\n";
-
-bool readSide(const std::string& text, double& value) {
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end != nullptr && *end == '\0' && errno != ERANGE;
-}
 
 std::string number(double value) {
     return V_STRING::formatted("%g", value).str();
@@ -49,9 +42,12 @@ int list() {
 
 int name(const std::string& xText, const std::string& yText) {
     double x = 0, y = 0;
-    if (!readSide(xText, x) || !readSide(yText, y)) {
-        std::fprintf(stderr, "orvane-tools paper: '%s %s' is not a size in millimetres\n",
-                     xText.c_str(), yText.c_str());
+    if (!readNumber("paper", "X", xText, x) || !readNumber("paper", "Y", yText, y)) {
+        return kRejected;
+    }
+    if (!(x > 0 && y > 0)) {
+        std::fprintf(stderr, "orvane-tools paper: a size needs two positive sides, not %s x %s\n",
+                     formatNumber(x).c_str(), formatNumber(y).c_str());
         return kRejected;
     }
     VLOCN_DocFormat formats;

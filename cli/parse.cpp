@@ -42,11 +42,7 @@ int run(const Args& args) {
     const std::string text = joined(std::vector<std::string>(
         args.positional.begin() + (unitGiven ? 2 : 1), args.positional.end()));
     double value = 0;
-    if (!rep->asFloat(text.c_str(), value)) {
-        std::fprintf(stderr, "orvane-tools parse: '%s' is not a %s in %s\n", text.c_str(),
-                     kind->name, displayText(rep->getUnitDescription()).c_str());
-        return kRejected;
-    }
+    if (!readInUnit("parse", *kind, rep, text, value)) return kRejected;
     std::printf("%s\n", internalText(value).c_str());
     return kOk;
 }

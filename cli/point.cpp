@@ -5,6 +5,8 @@
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "diagnostics.h"
+#include "reading_notes.h"
 
 namespace cli {
 
@@ -39,14 +41,24 @@ struct Point {
     bool threeD = false;
 };
 
+// Evaluates a point entry; a diagnostic of the library during it rejects it too.
 bool evaluatePoint(const std::string& text, Point& p, evalInfo& info) {
-    return p.threeD ? VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], p.c[2], info)
-                    : VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], info);
+    DiagnosticCapture capture("point");
+    const bool ok = p.threeD ? VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], p.c[2], info)
+                             : VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], info);
+    const bool quiet = capture.report() == 0;
+    if (ok && !quiet) info.position = 0;
+    return ok && quiet;
 }
 
 int pointOne(const std::string& text, Point start, bool lineMode) {
     evalInfo info;
     if (!evaluatePoint(text, start, info)) {
+        if (info.position == 0) {
+            if (lineMode) std::printf("rejected\n");
+            std::fprintf(stderr, "orvane-tools point: '%s' is rejected\n", text.c_str());
+            return kRejected;
+        }
         if (lineMode) std::printf("rejected at character %ld\n", static_cast<long>(info.position));
         reportRejected("point", text, info.position);
         return kRejected;
@@ -54,6 +66,7 @@ int pointOne(const std::string& text, Point start, bool lineMode) {
     std::string line = formatted(start.c[0]) + ", " + formatted(start.c[1]);
     if (start.threeD) line += ", " + formatted(start.c[2]);
     std::printf("%s\n", line.c_str());
+    noteSkippedBytes("point", text);
     return kOk;
 }
 

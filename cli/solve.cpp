@@ -20,8 +20,8 @@ const char kUsageText[] =
     "one per line, in the order the solver gives them (they are not sorted: the quadratic gives\n"
     "the root of larger magnitude first). A double root is printed once.\n"
     "\n"
-    "Each coefficient is an expression as 'orvane-tools eval' reads it: '1.5', '-3', '2*0.25'.\n"
-    "Digits alone are integers, so '1/3' is 0: write '1.0/3' for a third.\n"
+    "Each coefficient is a real number, written as an expression: '1.5', '-3', '2*0.25', '1/3'\n"
+    "(integer literals are read as floating ones, so '1/3' is a third).\n"
     "\n"
     "  --complex   (quadratic) print the roots as complex numbers, 'RE + IMi'\n"
     "\n"
@@ -38,12 +38,8 @@ const char* const kNames[] = {"A", "B", "C", "D"};
 // Reads the coefficients; false after reporting the first one that is no number.
 bool readCoefficients(const std::vector<std::string>& texts, double* values) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        long position = 0;
-        const NumberRead how = readNumber(texts[i], values[i], position);
-        if (how != NumberRead::ok) {
-            reportNumber("solve", std::string("coefficient ") + kNames[i], texts[i], how, position);
+        if (!readNumber("solve", std::string("coefficient ") + kNames[i], texts[i], values[i]))
             return false;
-        }
     }
     return true;
 }
