@@ -188,7 +188,8 @@ check(split_bad_separator 2 "" "^$" split ",," "a")
 check(demo_text 0 "" "Text: patterns, separated strings, HTML" demo)
 check(html_utf8 0 "" "^Gr&ouml;&szlig;e&nbsp;¶\n$" html "Größe ¶")
 string(ASCII 233 e_acute_latin1)
-check(html_latin1_lines 0 "caf${e_acute_latin1}\n" "^caf&eacute;\n$" html -)
+check_stderr(html_latin1_rejected 1 "caf${e_acute_latin1}\nok\n" "^rejected at byte 4\nok\n$" "^orvane-tools html: invalid UTF-8 at byte 4 " html -)
+check(html_latin1_raw 0 "caf${e_acute_latin1}\n" "^caf&eacute;\n$" html --raw -)
 check(html_raw 0 "" "^&Atilde;[^\n]\n$" html --raw "ü")
 
 # Exit codes: a failed write to standard output is a system error, whatever the command.
@@ -245,3 +246,12 @@ check_stderr(note_feet_plain 0 "" "^1612\\.9\n$" "^$" parse length ft-in "5'-3 1
 check_stderr(note_unit_division 0 "" "^0\n$" "note: '1/3' was read" parse length m 1/3)
 check_stderr(note_lines 0 "3-5\n1\n" "^4294967294\\.0\n1\\.0\n$" "^orvane-tools eval: note: '3-5'[^\n]*\n$" eval -)
 
+# html: Latin-1 characters as the library encodes them, any other as a numeric reference.
+check(html_beyond_latin1 0 "" "^&eacute;&nbsp;&#8364;\n$" html "é €")
+check(html_astral 0 "" "^a&#128512;&lt\n$" html "a😀<")
+string(ASCII 237 160 128 surrogate)
+check_stderr(html_surrogate 1 "" "^$" "invalid UTF-8 at byte 2 " html "x${surrogate}")
+string(ASCII 192 175 overlong)
+check_stderr(html_overlong 1 "" "^$" "invalid UTF-8 at byte 1 " html "${overlong}")
+string(ASCII 226 130 cut)
+check_stderr(html_cut_short 1 "" "^$" "invalid UTF-8 at byte 3 " html "ab${cut}")
