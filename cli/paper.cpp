@@ -1,5 +1,6 @@
 // orvane-tools paper: list the paper formats or name the format of a size.
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include <orvane/tools.h>
@@ -17,7 +18,8 @@ const char kUsageText[] =
     "\n"
     "The formats are DIN A0 to DIN A5 and the custom size kept in the settings file. A size\n"
     "matches a format exactly, in either orientation; any other size is the custom size.\n"
-    "Naming a size does not change the stored custom size. X and Y are positive real numbers,\n"
+    "The command only reads the settings file: naming a size does not change the stored custom\n"
+    "size, and a missing settings file is not created. X and Y are positive real numbers,\n"
     "written as expressions ('8.5*25.4'; integer literals are read as floating ones).\n"
     "\n"
     "Examples:\n"
@@ -28,8 +30,16 @@ std::string number(double value) {
     return V_STRING::formatted("%g", value).str();
 }
 
+// The paper-format table, built once and never destroyed: a table writes its custom size to the
+// settings file when it is destroyed, and this command only reads (it creates no settings file).
+VLOCN_DocFormat& readOnlyTable() {
+    alignas(VLOCN_DocFormat) static unsigned char storage[sizeof(VLOCN_DocFormat)];
+    static VLOCN_DocFormat& table = *new (storage) VLOCN_DocFormat;
+    return table;
+}
+
 int list() {
-    const VLOCN_DocFormat formats;
+    const VLOCN_DocFormat& formats = readOnlyTable();
     const V_Array<V_STRING> names = formats.getDocFormatsDescriptions();
     for (unsigned long i = 0; i < names.cardinality(); ++i) {
         const VLOCN_DocFormat::DocFormatInfo& info =
@@ -50,11 +60,8 @@ int name(const std::string& xText, const std::string& yText) {
                      formatNumber(x).c_str(), formatNumber(y).c_str());
         return kRejected;
     }
-    VLOCN_DocFormat formats;
-    const VLOCN_DocSize stored = formats.getDocFormatInfo(VLOCN_DocFormat::CUSTOM_SIZE).size;
-    std::printf("%s\n", formats.getDescOfDocument(x, y).data());
-    // An unknown size became the custom size; a question should not change the settings.
-    formats.setCustomSize(stored);
+    // An unknown size becomes the table's custom size, which is never written back.
+    std::printf("%s\n", readOnlyTable().getDescOfDocument(x, y).data());
     return kOk;
 }
 

@@ -255,3 +255,19 @@ string(ASCII 192 175 overlong)
 check_stderr(html_overlong 1 "" "^$" "invalid UTF-8 at byte 1 " html "${overlong}")
 string(ASCII 226 130 cut)
 check_stderr(html_cut_short 1 "" "^$" "invalid UTF-8 at byte 3 " html "ab${cut}")
+
+# pkg-config flags leave the standard to the user.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../../cmake/orvane-tools.pc.in pc_template)
+if(pc_template MATCHES "-std=")
+  message(SEND_ERROR "pc_no_std: the pkg-config template sets a -std option")
+endif()
+
+# paper only reads: neither a listing nor a named size creates the settings file.
+file(REMOVE_RECURSE ${WORK}/paper-settings)
+set(ENV{ORVANE_REGISTRY} ${WORK}/paper-settings/registry.ini)
+check(paper_list_fresh 0 "" "Custom size  0 x 0 mm\n$" paper)
+check(paper_name_fresh 0 "" "^Custom size\n$" paper 100 100)
+if(EXISTS ${WORK}/paper-settings)
+  message(SEND_ERROR "paper_reads_only: paper created ${WORK}/paper-settings")
+endif()
+set(ENV{ORVANE_REGISTRY} ${WORK}/registry.ini)
