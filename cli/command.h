@@ -24,10 +24,14 @@ constexpr int kOk = 0;
 constexpr int kRejected = 1;
 constexpr int kUsage = 2;  // usage or system error
 
-// An option a command accepts: "--name" alone, or "--name VALUE" / "--name=VALUE".
+// An option a command accepts: "--name" alone, or "--name VALUE" / "--name=VALUE". A one-letter
+// option "-x" bundles with others ("-in" is "-i -n") and takes its value attached ("-ePAT") or
+// as the next argument. `alias` is a second name for it ("--ignore-case" for "-i"); the option
+// is stored under `name` whichever was given.
 struct OptionSpec {
     std::string name;
     bool takesValue;
+    std::string alias = std::string();
 };
 
 // A command line after option parsing.

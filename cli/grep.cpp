@@ -17,18 +17,21 @@ namespace cli {
 namespace {
 
 const char kUsageText[] =
-    "Usage: orvane-tools grep [-i] [-c] [-n] [--all] PATTERN [FILE...]\n"
+    "Usage: orvane-tools grep [-icn] [--all] PATTERN [FILE...]\n"
+    "       orvane-tools grep [-icn] [--all] -e PATTERN [FILE...]\n"
     "\n"
     "Prints the lines of each FILE (standard input when none is given, or for '-') in which\n"
     "PATTERN occurs. With more than one file each line starts with its file name.\n"
     "\n"
-    "  -i      ignore case (ASCII letters)\n"
-    "  -c      print only the number of matching lines\n"
-    "  -n      put the line number before each line\n"
-    "  --all   after each matching line, list every match in it as (position, length) and\n"
-    "          its text; positions start at 1, matches may overlap\n"
+    "  -i, --ignore-case       ignore case (ASCII letters)\n"
+    "  -c, --count             print only the number of matching lines\n"
+    "  -n, --line-number       put the line number before each line\n"
+    "  -e, --regexp=PATTERN    the pattern, also one that starts with '-'\n"
+    "  --all                   after each matching line, list every match in it as\n"
+    "                          (position, length) and its text; positions start at 1,\n"
+    "                          matches may overlap\n"
     "\n"
-    "Options are given one by one ('-i -n', not '-in'); a PATTERN that starts with '-' follows\n"
+    "One-letter options can be bundled ('-in'); a PATTERN that starts with '-' follows -e or\n"
     "'--'. Patterns: . [abc] [a-z] [^a-z] (...) | * + ? \\{m\\} \\{m,\\} \\{m,n\\} ^ $, and\n"
     "\\0101 or \\0x41 for character codes; a backslash before another character stands for it.\n"
     "A line is searched up to a NUL byte in it.\n"
@@ -105,14 +108,16 @@ unsigned long searchFile(const std::string& file, const VSTRI_Grep& grep, const 
 }
 
 int run(const Args& args) {
-    if (args.positional.empty()) return usageError("grep", "needs a PATTERN (see --help)");
+    const bool patternOption = args.has("-e");
+    if (!patternOption && args.positional.empty())
+        return usageError("grep", "needs a PATTERN (see --help)");
     Options options;
     options.count = args.has("-c");
     options.numbers = args.has("-n");
     options.all = args.has("--all");
     if (options.count && options.all) return usageError("grep", "-c and --all exclude each other");
 
-    const std::string pattern = args.positional[0];
+    const std::string pattern = patternOption ? args.value("-e") : args.positional[0];
     const VSTRI_Grep grep(pattern.c_str(),
                           args.has("-i") ? VSTRI_Grep::IgnoreCase : VSTRI_Grep::MatchCase);
     if (!grep.isCompiled()) {
@@ -121,7 +126,8 @@ int run(const Args& args) {
         return kUsage;
     }
 
-    std::vector<std::string> files(args.positional.begin() + 1, args.positional.end());
+    std::vector<std::string> files(args.positional.begin() + (patternOption ? 0 : 1),
+                                   args.positional.end());
     if (files.empty()) files.push_back("-");
     options.prefixFiles = files.size() > 1;
     unsigned long total = 0;
@@ -162,7 +168,11 @@ const Command kGrepCommand = {
     "search lines for a regular expression",
     kUsageText,
     &run,
-    {{"-i", false}, {"-c", false}, {"-n", false}, {"--all", false}},
+    {{"-i", false, "--ignore-case"},
+     {"-c", false, "--count"},
+     {"-n", false, "--line-number"},
+     {"-e", true, "--regexp"},
+     {"--all", false}},
 };
 
 }  // namespace cli

@@ -23,7 +23,7 @@ const cli::Command* const kCommands[] = {
 void printProgramHelp(std::FILE* out) {
     std::fprintf(out,
                  "Usage: orvane-tools COMMAND [ARGS...]\n"
-                 "       orvane-tools COMMAND --help\n"
+                 "       orvane-tools COMMAND --help    (or: orvane-tools help COMMAND)\n"
                  "       orvane-tools --version\n\n"
                  "Commands:\n");
     for (const cli::Command* command : kCommands) {
@@ -31,8 +31,8 @@ void printProgramHelp(std::FILE* out) {
     }
     std::fprintf(out,
                  "\nExit codes: 0 done, 1 input rejected, 2 usage or system error.\n"
-                 "Diagnostics of the library go to standard error.\n"
-                 "'orvane-tools help COMMAND' is 'orvane-tools COMMAND --help'.\n");
+                 "Diagnostics of the library go to standard error; --quiet silences the notes\n"
+                 "on how an entry was read.\n");
 }
 
 // Flushes standard output; a write that failed (a full disk, a closed pipe) turns `code` into
