@@ -20,10 +20,14 @@ const char kUsageText[] =
     "lists the unit names.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools convert length ft-in m \"5'-3 1/2\\\"\"   1.6129\n"
-    "  orvane-tools convert length m ft-in 2.5              8'-2 7/16\"\n"
-    "  orvane-tools convert angle gon deg 100               90.00\n"
-    "  orvane-tools convert area sq-yd m2 1.5               1.2542\n"
+    "  $ orvane-tools convert length ft-in m \"5'-3 1/2\\\"\"\n"
+    "  1.6129\n"
+    "  $ orvane-tools convert length m ft-in 2.5\n"
+    "  8'-2 7/16\"\n"
+    "  $ orvane-tools convert angle gon deg 100\n"
+    "  90.00\n"
+    "  $ orvane-tools convert area sq-yd m2 1.5\n"
+    "  1.2542\n"
     "\n"
     "A rejected text gives exit code 1.\n";
 

@@ -25,8 +25,10 @@ const char kUsageText[] =
     "'orvane-tools units' lists the unit names.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools current length ft-in         length  ft-in  ft./in.  (was m)\n"
-    "  orvane-tools format length 1612.9         5'-3 1/2\"\n";
+    "  $ orvane-tools current length ft-in\n"
+    "  length  ft-in  ft./in.  (was m)\n"
+    "  $ orvane-tools format length 1612.9\n"
+    "  5'-3 1/2\"\n";
 
 // "length  ft-in  ft./in."
 std::string describe(const UnitKind& kind, const VLOCN_AbstractRepresentation* rep) {

@@ -22,10 +22,16 @@ const char kUsageText[] =
     "as an expression ('1000/3'; integer literals are read as floating ones).\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools format length ft-in 1612.9      5'-3 1/2\"\n"
-    "  orvane-tools format length m 1234.5          1.2345\n"
-    "  orvane-tools format angle deg 1.5707963      90.00\n"
-    "  orvane-tools format area sq-ft 92903.04      1\n";
+    "  $ orvane-tools format length ft-in 1612.9\n"
+    "  5'-3 1/2\"\n"
+    "  $ orvane-tools format length m 1234.5\n"
+    "  1.2345\n"
+    "  $ orvane-tools format length m 1000/3\n"
+    "  0.3333\n"
+    "  $ orvane-tools format angle deg 1.5707963\n"
+    "  90.00\n"
+    "  $ orvane-tools format area sq-ft 92903.04\n"
+    "  1\n";
 
 int run(const Args& args) {
     if (args.positional.size() < 2 || args.positional.size() > 3) {

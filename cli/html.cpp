@@ -27,8 +27,10 @@ const char kUsageText[] =
     "the bytes as they are.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools html 'Tom & Jerry'     Tom&nbsp;&amp;&nbsp;Jerry\n"
-    "  orvane-tools html '\xc3\xa9 \xe2\x82\xac'             &eacute;&nbsp;&#8364;\n";
+    "  $ orvane-tools html 'Tom & Jerry'\n"
+    "  Tom&nbsp;&amp;&nbsp;Jerry\n"
+    "  $ orvane-tools html '\xc3\xa9 \xe2\x82\xac'\n"
+    "  &eacute;&nbsp;&#8364;\n";
 
 // Encodes UTF-8 text: runs of Latin-1 characters through the library, every other character as
 // a numeric character reference. False, with `badByte` set, when `utf8` is not valid UTF-8.

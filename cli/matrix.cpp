@@ -31,7 +31,9 @@ const char kUsageText[] =
     "A singular matrix is answered with a line starting 'singular' and exit code 1.\n"
     "\n"
     "Example:\n"
-    "  printf '0 1 2\\n1 0 3\\n' | orvane-tools matrix solve      x1 = 3.0, x2 = 2.0\n";
+    "  $ printf '0 1 2\\n1 0 3\\n' | orvane-tools matrix solve\n"
+    "  x1 = 3.0\n"
+    "  x2 = 2.0\n";
 
 using Rows = std::vector<std::vector<double>>;
 

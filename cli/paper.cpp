@@ -23,8 +23,10 @@ const char kUsageText[] =
     "written as expressions ('8.5*25.4'; integer literals are read as floating ones).\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools paper 297 210         DIN A4\n"
-    "  orvane-tools paper 100 100         Custom size\n";
+    "  $ orvane-tools paper 297 210\n"
+    "  DIN A4\n"
+    "  $ orvane-tools paper 8.5*25.4 11*25.4\n"
+    "  Custom size\n";
 
 std::string number(double value) {
     return V_STRING::formatted("%g", value).str();

@@ -25,10 +25,14 @@ const char kUsageText[] =
     "  d r,a        polar relative: adds the offset (r cos a, r sin a) (3-D: d r,a,b)\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools point --from 10,20 '5,-5'      15.0, 15.0\n"
-    "  orvane-tools point --from 10,20 'x5,'       5.0, 20.0\n"
-    "  orvane-tools point --from 10,20 'd 2, 0'    12.0, 20.0\n"
-    "  orvane-tools point --from 1,2,3 ',,z0'      1.0, 2.0, 0.0\n";
+    "  $ orvane-tools point --from 10,20 '5,-5'\n"
+    "  15.0, 15.0\n"
+    "  $ orvane-tools point --from 10,20 'x5,'\n"
+    "  5.0, 20.0\n"
+    "  $ orvane-tools point --from 10,20 'd 2, 0'\n"
+    "  12.0, 20.0\n"
+    "  $ orvane-tools point --from 1,2,3 ',,z0'\n"
+    "  1.0, 2.0, 0.0\n";
 
 std::string formatted(double value) {
     V_STRING text;

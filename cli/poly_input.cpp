@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include <orvane/tools.h>
+
 #include "number_input.h"
 
 namespace cli {
@@ -23,10 +25,12 @@ bool readCoefficients(const char* command, const std::vector<std::string>& words
 }
 
 std::string rootText(double value) {
-    const double scaled = value * 1e8;
-    // Beyond 2^52 a double has no fractional digits left to round away.
-    if (std::fabs(scaled) < 4503599627370496.0) return formatNumber(std::round(scaled) / 1e8);
-    return formatNumber(value);
+    if (!(std::fabs(value) < 1e15)) return formatNumber(value);
+    std::string text = V_STRING::formatted("%.8f", value).str();
+    // Trailing zeros go, one decimal stays: "3.00000000" is "3.0".
+    while (text.size() > 2 && text.back() == '0' && text[text.size() - 2] != '.')
+        text.pop_back();
+    return text == "-0.0" ? std::string("0.0") : text;
 }
 
 }  // namespace cli

@@ -14,8 +14,9 @@ namespace cli {
 bool readCoefficients(const char* command, const std::vector<std::string>& words,
                       std::vector<double>& ascending);
 
-// The same for a root found by iteration, first rounded to 8 decimals: the root finders stop
-// once |p(x)| is below 1e-9, which can leave the ninth decimal uncertain.
+// A root found by iteration, rounded to 8 decimals and printed with at most 8 ("1.00001424",
+// "3.0"): the root finders stop once |p(x)| is below 1e-9, so further digits would be noise.
+// Beyond 1e15 in magnitude, where a double has no fraction left, as formatNumber prints it.
 std::string rootText(double value);
 
 }  // namespace cli

@@ -43,8 +43,9 @@ void noteIntegerArithmetic(const char* command, const std::string& text) {
     if (!evaluated(text, integer) || !evaluated(floatingLiterals(text, origin), real)) return;
     if (!std::isfinite(integer) || !std::isfinite(real) || integer == real) return;
     const double wraps = (real - integer) / 4294967296.0;
-    const char* what =
-        wraps == std::round(wraps) ? "wrapped at 32 bits" : "divided without remainder";
+    const bool wrapped = wraps == std::round(wraps);
+    if (!wrapped && text.find('/') == std::string::npos) return;  // no cause to name
+    const char* what = wrapped ? "wrapped at 32 bits" : "divided without remainder";
     note(command, "'" + text + "' was read with 32-bit integer arithmetic as " +
                       formatNumber(integer) + " (integers " + what + "); real arithmetic gives " +
                       formatNumber(real));

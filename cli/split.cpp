@@ -23,8 +23,16 @@ const char kUsageText[] =
     "part of the items.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools split ';' 'a;;b'          '0: a', '1: ', '2: b'\n"
-    "  orvane-tools split ';' --skip 'a;;b'   '0: a', '1: b'\n";
+    "  $ orvane-tools split ';' 'a;;b'\n"
+    "  0: a\n"
+    "  1: \n"
+    "  2: b\n"
+    "  $ orvane-tools split ';' --skip 'a;;b'\n"
+    "  0: a\n"
+    "  1: b\n"
+    "  $ printf 'a,b\\n' | orvane-tools split , -\n"
+    "  0: a\n"
+    "  1: b\n";
 
 int run(const Args& args) {
     if (args.positional.size() != 2) return usageError("split", "needs SEP and TEXT (see --help)");

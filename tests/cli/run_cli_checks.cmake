@@ -302,3 +302,8 @@ if(BASH)
     message(SEND_ERROR "bash_completion: exit ${rc}, got:\n${completions}")
   endif()
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/run_doc_examples.cmake)
+
+# Roots print at most 8 decimals, also where the rounded double has binary digits beyond them.
+check(roots_eight_decimals 0 "" "^0\\.000001\n999999\\.999999\n$" roots 1 -1e6 1)
+check(roots_double_root 0 "" "^-1\\.00001424\n-0\\.99998576\n0\\.99998494\n1\\.00001506\n$" roots 1 0 -2 0 1)
