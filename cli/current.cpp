@@ -79,7 +79,7 @@ int run(const Args& args) {
         DiagnosticCapture capture("current");
         rep->setAsActualRep();
         // The library does not report a failed write: read the stored number back.
-        if (capture.report() > 0 || !stored(*kind, rep)) {
+        if (capture.finish() > 0 || !stored(*kind, rep)) {
             std::fprintf(stderr,
                          "orvane-tools current: the %s unit could not be saved in the settings "
                          "file%s%s; it stays %s\n",

@@ -8,37 +8,43 @@
 
 namespace cli {
 
-DiagnosticCapture::DiagnosticCapture(std::string command)
-    : m_command(std::move(command)), m_previous(VSYST_DumpStream::redirect(&m_buffer)) {}
+void DiagnosticCapture::LineBuffer::flushLine() {
+    if (!m_line.empty() && m_line.back() == '\r') m_line.pop_back();
+    if (m_line.find_first_not_of(" \t") != std::string::npos) {
+        ++m_count;
+        if (m_lines == Lines::shown)
+            std::fprintf(stderr, "orvane-tools %s: %s\n", m_command.c_str(), m_line.c_str());
+    }
+    m_line.clear();
+}
+
+DiagnosticCapture::LineBuffer::int_type DiagnosticCapture::LineBuffer::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    if (traits_type::to_char_type(c) == '\n') {
+        flushLine();
+    } else {
+        m_line += traits_type::to_char_type(c);
+    }
+    return c;
+}
+
+DiagnosticCapture::DiagnosticCapture(std::string command, Lines lines)
+    : m_command(std::move(command)),
+      m_buffer(m_command, lines),
+      m_stream(&m_buffer),
+      m_previous(VSYST_DumpStream::redirect(&m_stream)) {}
 
 DiagnosticCapture::~DiagnosticCapture() {
-    report();
+    finish();
 }
 
-std::vector<std::string> DiagnosticCapture::release() {
-    std::vector<std::string> lines;
-    if (!m_active) return lines;
-    m_active = false;
-    VSYST_DumpStream::redirect(m_previous);
-    std::istringstream text(m_buffer.str());
-    std::string line;
-    while (std::getline(text, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos) lines.push_back(line);
+std::size_t DiagnosticCapture::finish() {
+    if (m_active) {
+        m_active = false;
+        VSYST_DumpStream::redirect(m_previous);
+        m_buffer.flushLine();
     }
-    return lines;
-}
-
-std::size_t DiagnosticCapture::report() {
-    const std::vector<std::string> lines = release();
-    for (const std::string& line : lines) {
-        std::fprintf(stderr, "orvane-tools %s: %s\n", m_command.c_str(), line.c_str());
-    }
-    return lines.size();
-}
-
-std::size_t DiagnosticCapture::discard() {
-    return release().size();
+    return m_buffer.count();
 }
 
 }  // namespace cli

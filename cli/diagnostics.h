@@ -2,48 +2,64 @@
 //
 // The library writes its diagnostics to the standard dump stream, often wrapped in blank lines
 // ("\noperator/=: division by zero\n"). A DiagnosticCapture takes that stream over while it
-// lives; report() gives back the stream and shows each captured line on standard error as
-// "orvane-tools CMD: TEXT", one line each, blank lines dropped.
+// lives and shows each line on standard error as it arrives, as "orvane-tools CMD: TEXT", blank
+// lines dropped; finish() gives the stream back and tells how many lines came.
 //
 //   DiagnosticCapture capture("parse");
 //   rep->asFloat(text, value);
-//   if (capture.report() > 0) return kRejected;   // the diagnostic is the reason
+//   if (capture.finish() > 0) return kRejected;   // the diagnostic is the reason
 //
-// Captures nest: each one restores the target it found. main.cpp keeps one around the whole
+// Captures nest: each one gives back the target it found. main.cpp keeps one around the whole
 // command, so that no library line reaches the terminal without the program's name.
 #ifndef ORVANE_CLI_DIAGNOSTICS_H
 #define ORVANE_CLI_DIAGNOSTICS_H
 
 #include <cstddef>
 #include <ostream>
-#include <sstream>
+#include <streambuf>
 #include <string>
-#include <vector>
 
 namespace cli {
 
 class DiagnosticCapture {
 public:
+    // shown: lines go to standard error at once; hidden: they are only counted (for a second
+    // run of an entry whose diagnostics the first run showed already).
+    enum class Lines { shown, hidden };
+
     // Redirects the standard dump stream into this capture.
-    explicit DiagnosticCapture(std::string command);
+    explicit DiagnosticCapture(std::string command, Lines lines = Lines::shown);
     DiagnosticCapture(const DiagnosticCapture&) = delete;
     DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
-    // Reports what report() or discard() has not taken yet.
+    // Gives the stream back, if finish() has not.
     ~DiagnosticCapture();
 
-    // Restores the previous target and writes the captured lines to standard error; returns
-    // how many there were. Later calls report nothing more.
-    std::size_t report();
-
-    // Restores the previous target and forgets the captured lines (for a run whose
-    // diagnostics were shown by an earlier run already); returns how many there were.
-    std::size_t discard();
+    // Gives the stream back (a last line without newline counts too) and returns the number of
+    // lines that came, blank ones not counted. Later calls return the same number.
+    std::size_t finish();
 
 private:
-    std::vector<std::string> release();
+    // Collects characters into lines and hands each complete one on.
+    class LineBuffer : public std::streambuf {
+    public:
+        LineBuffer(const std::string& command, Lines lines) : m_command(command), m_lines(lines) {}
+        // Ends a partial last line.
+        void flushLine();
+        std::size_t count() const { return m_count; }
+
+    protected:
+        int_type overflow(int_type c) override;
+
+    private:
+        const std::string& m_command;
+        Lines m_lines;
+        std::string m_line;
+        std::size_t m_count = 0;
+    };
 
     std::string m_command;
-    std::ostringstream m_buffer;
+    LineBuffer m_buffer;
+    std::ostream m_stream;
     std::ostream* m_previous;
     bool m_active = true;
 };

@@ -47,7 +47,7 @@ template <class T>
 bool evaluateValue(const std::string& text, T& value, bool& hasValue, evalInfo& info) {
     DiagnosticCapture capture("eval");
     const bool ok = VSTRI_Toolbox::evaluate(text.c_str(), value, info);
-    hasValue = capture.report() == 0;
+    hasValue = capture.finish() == 0;
     return ok;
 }
 

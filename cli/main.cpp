@@ -38,8 +38,9 @@ void printProgramHelp(std::FILE* out) {
 // Flushes standard output; a write that failed (a full disk, a closed pipe) turns `code` into
 // a system error, since the user did not get the answer.
 int checkedOutput(const char* command, int code) {
-    std::cout.flush();
+    // std::cout shares stdout's buffer: its flush may be the write that fails and sets errno.
     errno = 0;
+    std::cout.flush();
     const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
     if (!failed) return code;
     const int error = errno;

@@ -24,7 +24,7 @@ bool readNumber(const char* command, const std::string& what, const std::string&
     {
         DiagnosticCapture capture(command);
         ok = VSTRI_Toolbox::evaluate(real.c_str(), result, info);
-        if (capture.report() > 0) {
+        if (capture.finish() > 0) {
             std::fprintf(stderr, "orvane-tools %s: %s '%s' is rejected\n", command, what.c_str(),
                          text.c_str());
             return false;

@@ -50,7 +50,7 @@ bool evaluatePoint(const std::string& text, Point& p, evalInfo& info) {
     DiagnosticCapture capture("point");
     const bool ok = p.threeD ? VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], p.c[2], info)
                              : VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], info);
-    const bool quiet = capture.report() == 0;
+    const bool quiet = capture.finish() == 0;
     if (ok && !quiet) info.position = 0;
     return ok && quiet;
 }

@@ -30,10 +30,10 @@ bool inSyntax(char c) {
 
 // Evaluates `text` as a double with the evaluator's rules; its diagnostics were shown already.
 bool evaluated(const std::string& text, double& value) {
-    DiagnosticCapture quiet("");
+    DiagnosticCapture quiet("", DiagnosticCapture::Lines::hidden);
     evalInfo info;
     const bool ok = VSTRI_Toolbox::evaluate(text.c_str(), value, info);
-    return quiet.discard() == 0 && ok;
+    return quiet.finish() == 0 && ok;
 }
 
 void noteIntegerArithmetic(const char* command, const std::string& text) {

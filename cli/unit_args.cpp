@@ -171,7 +171,7 @@ bool readInUnit(const char* command, const UnitKind& kind, const VLOCN_AbstractR
     {
         DiagnosticCapture capture(command);
         ok = rep->asFloat(text.c_str(), value);
-        diagnostics = capture.report();
+        diagnostics = capture.finish();
     }
     if (!ok || diagnostics > 0) {
         std::fprintf(stderr, "orvane-tools %s: '%s' is not a %s in %s\n", command, text.c_str(),

@@ -193,7 +193,7 @@ check(html_latin1_raw 0 "caf${e_acute_latin1}\n" "^caf&eacute;\n$" html --raw -)
 check(html_raw 0 "" "^&Atilde;[^\n]\n$" html --raw "ü")
 
 # Exit codes: a failed write to standard output is a system error, whatever the command.
-check_full(full_units "units: cannot write to standard output" units)
+check_full(full_units "units: cannot write to standard output: No space left on device\n$" units)
 check_full(full_grep "grep: cannot write to standard output" grep color)
 check_full(full_help "cannot write to standard output" --help)
 check_full(full_eval_lines "eval: cannot write to standard output" eval -)
@@ -213,7 +213,8 @@ check_stderr(solve_symbol 1 "" "^$" "^orvane-tools solve: [^\n]+\n(orvane-tools 
 file(REMOVE_RECURSE ${WORK}/settings-folder)
 file(MAKE_DIRECTORY ${WORK}/settings-folder)
 set(ENV{ORVANE_REGISTRY} ${WORK}/settings-folder)
-check_stderr(current_settings_folder 1 "" "^$" "could not be saved in the settings file" current length ft-in)
+# The library's own line about the folder comes first, where it happened, with the program's name.
+check_stderr(current_settings_folder 1 "" "^$" "^orvane-tools current: [^\n]*settings-folder: [^\n]*\norvane-tools current: the length unit could not be saved in the settings file [^\n]*settings-folder; it stays m\n$" current length ft-in)
 set(ENV{ORVANE_REGISTRY} ${WORK}/registry.ini)
 
 # One number reader: integer literals of numeric arguments are floating ones.
