@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <orvane/tools.h>
 
 #include "command.h"
@@ -140,9 +143,13 @@ int run(const Args& args) {
     for (const std::string& file : files) {
         unsigned long matching = 0;
         if (file == "-") {
-            matching = searchStream(std::cin, "(standard input)", grep, options);
-            if (std::cin.bad()) {
-                std::fprintf(stderr, "orvane-tools grep: cannot read standard input\n");
+            struct stat status {};
+            // A folder as standard input reads as empty: say why instead of "no match".
+            const bool folder = fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode);
+            if (!folder) matching = searchStream(std::cin, "(standard input)", grep, options);
+            if (folder || std::cin.bad()) {
+                std::fprintf(stderr, "orvane-tools grep: cannot read standard input%s\n",
+                             folder ? ": it is a folder" : "");
                 unreadable = true;
                 continue;
             }

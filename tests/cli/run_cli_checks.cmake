@@ -308,3 +308,14 @@ include(${CMAKE_CURRENT_LIST_DIR}/run_doc_examples.cmake)
 # Roots print at most 8 decimals, also where the rounded double has binary digits beyond them.
 check(roots_eight_decimals 0 "" "^0\\.000001\n999999\\.999999\n$" roots 1 -1e6 1)
 check(roots_double_root 0 "" "^-1\\.00001424\n-0\\.99998576\n0\\.99998494\n1\\.00001506\n$" roots 1 0 -2 0 1)
+
+# The number reader leaves floating literals and names alone while it makes integers floating.
+check(roots_exponent 0 "" "^1000\\.0\n$" roots 1 -1e3)
+check(roots_exponent_sign 0 "" "^25\\.0\n$" roots 1 -2.5E1)
+check(roots_leading_dot 0 "" "^0\\.5\n$" roots 2 -1)
+check_stderr(roots_name_with_digit 1 "" "^$" "coefficient 2 'A1' is rejected\n$" roots 1 A1)
+execute_process(COMMAND sh -c "\"$0\" grep a < \"$1\"" ${TOOL} ${WORK}
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc STREQUAL "2" OR NOT err MATCHES "cannot read standard input: it is a folder")
+  message(SEND_ERROR "grep_stdin_folder: exit ${rc}\nstderr:\n${err}")
+endif()
