@@ -1,6 +1,7 @@
 // orvane-tools point: evaluate a 2-D or 3-D point entry.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <orvane/tools.h>
 
@@ -45,17 +46,22 @@ struct Point {
     bool threeD = false;
 };
 
+bool evaluateRaw(const std::string& text, Point& p, evalInfo& info) {
+    return p.threeD ? VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], p.c[2], info)
+                    : VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], info);
+}
+
 // Evaluates a point entry; a diagnostic of the library during it rejects it too.
 bool evaluatePoint(const std::string& text, Point& p, evalInfo& info) {
     DiagnosticCapture capture("point");
-    const bool ok = p.threeD ? VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], p.c[2], info)
-                             : VSTRI_Toolbox::evaluate(text.c_str(), p.c[0], p.c[1], info);
+    const bool ok = evaluateRaw(text, p, info);
     const bool quiet = capture.finish() == 0;
     if (ok && !quiet) info.position = 0;
     return ok && quiet;
 }
 
 int pointOne(const std::string& text, Point start, bool lineMode) {
+    const Point from = start;
     evalInfo info;
     if (!evaluatePoint(text, start, info)) {
         if (info.position == 0) {
@@ -70,7 +76,14 @@ int pointOne(const std::string& text, Point start, bool lineMode) {
     std::string line = formatted(start.c[0]) + ", " + formatted(start.c[1]);
     if (start.threeD) line += ", " + formatted(start.c[2]);
     std::printf("%s\n", line.c_str());
-    noteSkippedBytes("point", text);
+    noteEntry("point", text, [from](const std::string& entry, std::vector<double>& values) {
+        Point p = from;
+        evalInfo ignored;
+        DiagnosticCapture hidden("point", DiagnosticCapture::Lines::hidden);
+        const bool ok = evaluateRaw(entry, p, ignored);
+        values.assign(p.c, p.c + (p.threeD ? 3 : 2));
+        return hidden.finish() == 0 && ok;
+    });
     return kOk;
 }
 

@@ -29,26 +29,39 @@ bool inSyntax(char c) {
 }
 
 // Evaluates `text` as a double with the evaluator's rules; its diagnostics were shown already.
-bool evaluated(const std::string& text, double& value) {
+bool evaluated(const std::string& text, std::vector<double>& values) {
     DiagnosticCapture quiet("", DiagnosticCapture::Lines::hidden);
     evalInfo info;
+    double value = 0.0;
     const bool ok = VSTRI_Toolbox::evaluate(text.c_str(), value, info);
+    values.assign(1, value);
     return quiet.finish() == 0 && ok;
 }
 
-void noteIntegerArithmetic(const char* command, const std::string& text) {
+std::string listed(const std::vector<double>& values) {
+    std::string text;
+    for (const double v : values)
+        text += (text.empty() ? "" : ", ") + formatNumber(v);
+    return text;
+}
+
+void noteIntegerArithmetic(const char* command, const std::string& text,
+                           const EntryReader& evaluate) {
     if (!hasIntegerLiteral(text)) return;
-    double integer = 0.0, real = 0.0;
+    std::vector<double> integer, real;
     std::vector<long> origin;
-    if (!evaluated(text, integer) || !evaluated(floatingLiterals(text, origin), real)) return;
-    if (!std::isfinite(integer) || !std::isfinite(real) || integer == real) return;
-    const double wraps = (real - integer) / 4294967296.0;
-    const bool wrapped = wraps == std::round(wraps);
+    if (!evaluate(text, integer) || !evaluate(floatingLiterals(text, origin), real)) return;
+    if (integer.size() != real.size() || integer == real) return;
+    bool wrapped = true;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (!std::isfinite(integer[i]) || !std::isfinite(real[i])) return;
+        const double wraps = (real[i] - integer[i]) / 4294967296.0;
+        wrapped = wrapped && wraps == std::round(wraps);
+    }
     if (!wrapped && text.find('/') == std::string::npos) return;  // no cause to name
     const char* what = wrapped ? "wrapped at 32 bits" : "divided without remainder";
-    note(command, "'" + text + "' was read with 32-bit integer arithmetic as " +
-                      formatNumber(integer) + " (integers " + what + "); real arithmetic gives " +
-                      formatNumber(real));
+    note(command, "'" + text + "' was read with 32-bit integer arithmetic as " + listed(integer) +
+                      " (integers " + what + "); real arithmetic gives " + listed(real));
 }
 
 // The value of a run of digits, wrapped to 32 bits; `wrapped` tells whether it had to be.
@@ -100,7 +113,7 @@ void noteFeetInch(const char* command, const std::string& text) {
     } else {
         noteSkippedBytes(command, text);
     }
-    noteIntegerArithmetic(command, text);
+    noteIntegerArithmetic(command, text, evaluated);
 }
 
 }  // namespace
@@ -127,12 +140,18 @@ void noteReading(const char* command, const std::string& text, Reading how) {
             break;
         case Reading::expression:
             noteSkippedBytes(command, text);
-            noteIntegerArithmetic(command, text);
+            noteIntegerArithmetic(command, text, evaluated);
             break;
         case Reading::feetInch:
             noteFeetInch(command, text);
             break;
     }
+}
+
+void noteEntry(const char* command, const std::string& text, const EntryReader& read) {
+    if (g_quiet) return;
+    noteSkippedBytes(command, text);
+    noteIntegerArithmetic(command, text, read);
 }
 
 void setNotesQuiet(bool quiet) {

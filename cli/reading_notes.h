@@ -13,7 +13,9 @@
 #ifndef ORVANE_CLI_READING_NOTES_H
 #define ORVANE_CLI_READING_NOTES_H
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -26,6 +28,14 @@ enum class Reading {
 
 // Prints the notes that apply to the accepted `text`, unless notes are silenced.
 void noteReading(const char* command, const std::string& text, Reading how);
+
+// Reads an entry that is not one number, as a command does (a point entry from its start
+// point): true with the values, or false. Its diagnostics need not be shown.
+using EntryReader = std::function<bool(const std::string& text, std::vector<double>& values)>;
+
+// noteReading for such an entry, read by the evaluator's rules: skipped bytes, and integer
+// arithmetic compared with the same entry in real arithmetic.
+void noteEntry(const char* command, const std::string& text, const EntryReader& read);
 
 // The part of noteReading that every reading shares: bytes the evaluator skips.
 void noteSkippedBytes(const char* command, const std::string& text);

@@ -312,10 +312,12 @@ check(roots_double_root 0 "" "^-1\\.00001424\n-0\\.99998576\n0\\.99998494\n1\\.0
 # The number reader leaves floating literals and names alone while it makes integers floating.
 check(roots_exponent 0 "" "^1000\\.0\n$" roots 1 -1e3)
 check(roots_exponent_sign 0 "" "^25\\.0\n$" roots 1 -2.5E1)
-check(roots_leading_dot 0 "" "^0\\.5\n$" roots 2 -1)
+check(roots_leading_dot 0 "" "^0\\.5\n$" roots 1 -.5)
 check_stderr(roots_name_with_digit 1 "" "^$" "coefficient 2 'A1' is rejected\n$" roots 1 A1)
 execute_process(COMMAND sh -c "\"$0\" grep a < \"$1\"" ${TOOL} ${WORK}
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc STREQUAL "2" OR NOT err MATCHES "cannot read standard input: it is a folder")
   message(SEND_ERROR "grep_stdin_folder: exit ${rc}\nstderr:\n${err}")
 endif()
+check_stderr(note_point 0 "" "^1\\.0, 2\\.0\n$" "^orvane-tools point: note: '1/2,1' was read with 32-bit integer arithmetic as 1\\.0, 2\\.0 \\(integers divided without remainder\\); real arithmetic gives 1\\.5, 2\\.0\n$" point --from 1,1 "1/2,1")
+check_stderr(note_point_none 0 "" "^2\\.0, 0\\.0\n$" "^$" point "p 2, 0")
