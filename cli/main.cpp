@@ -22,7 +22,7 @@ const cli::Command* const kCommands[] = {
 
 void printProgramHelp(std::FILE* out) {
     std::fprintf(out,
-                 "Usage: orvane-tools COMMAND [ARGS...]\n"
+                 "Usage: orvane-tools [--quiet] COMMAND [ARGS...]\n"
                  "       orvane-tools COMMAND --help    (or: orvane-tools help COMMAND)\n"
                  "       orvane-tools --version\n\n"
                  "Commands:\n");
@@ -82,14 +82,18 @@ int main(int argc, char** argv) {
         std::fputs(command->usage, stdout);
         return checkedOutput(command->name, cli::kOk);
     }
-    const cli::Command* command = findCommand(name);
+    // --quiet, which every command takes, may also come before the command's name.
+    const bool quietFirst = name == "--quiet" && argc > 2;
+    const int at = quietFirst ? 2 : 1;
+    const cli::Command* command = findCommand(argv[at]);
     if (command == nullptr) {
-        std::fprintf(stderr, "orvane-tools: unknown command '%s'\n\n", name.c_str());
+        std::fprintf(stderr, "orvane-tools: unknown command '%s'\n\n", argv[at]);
         printProgramHelp(stderr);
         return cli::kUsage;
     }
     cli::Args args;
-    if (!cli::parseArgs(argc, argv, 2, command->options, args, command->name)) {
+    args.quiet = quietFirst;
+    if (!cli::parseArgs(argc, argv, at + 1, command->options, args, command->name)) {
         return cli::kUsage;
     }
     if (args.help) {

@@ -8,8 +8,13 @@
 // such reading, "orvane-tools CMD: note: ...". --quiet silences them.
 //
 //   noteReading("eval", "1/3", Reading::expression);
-//   // orvane-tools eval: note: '1/3' was read with 32-bit integer arithmetic as 0; real
-//   // arithmetic gives 0.3333333333333
+//   // orvane-tools eval: note: '1/3' was read with 32-bit integer arithmetic as 0.0 (integers
+//   // divided without remainder); real arithmetic gives 0.3333333333333
+//
+// Choices: a difference from real arithmetic by a whole multiple of 2^32 is named a wrap, any
+// other one a division without remainder, and that only when the text divides; a difference
+// with neither cause is not noted. A mark in a feet-and-inch text that the notation does not
+// take is the sign of a fallback; a text without marks is a plain expression by design.
 #ifndef ORVANE_CLI_READING_NOTES_H
 #define ORVANE_CLI_READING_NOTES_H
 
