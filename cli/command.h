@@ -1,7 +1,8 @@
 // The commands of orvane-tools and the argument handling they share.
 //
-// Each command lives in its own file as one `Command` with its help text beside it; main.cpp only
-// picks the command by name.
+// Each command lives in its own file as one `Command` with its help text beside it; main.cpp
+// picks the command by name, runs it under one capture of the library's diagnostics and checks
+// standard output after it.
 //
 // Exit codes, one table for every command (the man page lists it too):
 //   0  done; for grep, a line matched
