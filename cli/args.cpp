@@ -15,9 +15,41 @@ bool looksLikeNumber(const std::string& arg) {
 
 const OptionSpec* findOption(const std::vector<OptionSpec>& accepted, const std::string& name) {
     for (const OptionSpec& option : accepted) {
-        if (option.name == name) return &option;
+        if (option.name == name || (!option.alias.empty() && option.alias == name)) return &option;
     }
     return nullptr;
+}
+
+// Reads the long option `arg` ("--name" or "--name=VALUE", the value possibly the next
+// argument); false after a usage message.
+bool parseLong(const std::string& arg, int argc, char** argv, int& i,
+               const std::vector<OptionSpec>& accepted, Args& args, const char* command) {
+    std::string name = arg;
+    std::string value;
+    bool inlineValue = false;
+    const auto equals = arg.find('=');
+    if (equals != std::string::npos) {
+        name = arg.substr(0, equals);
+        value = arg.substr(equals + 1);
+        inlineValue = true;
+    }
+    const OptionSpec* option = findOption(accepted, name);
+    if (option == nullptr) {
+        usageError(command, "unknown option '" + name + "' (see --help)");
+        return false;
+    }
+    if (option->takesValue && !inlineValue) {
+        if (i + 1 >= argc) {
+            usageError(command, "option '" + name + "' needs a value");
+            return false;
+        }
+        value = argv[++i];
+    } else if (!option->takesValue && inlineValue) {
+        usageError(command, "option '" + name + "' takes no value");
+        return false;
+    }
+    args.options[option->name] = value;
+    return true;
 }
 
 }  // namespace
@@ -44,31 +76,40 @@ bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& 
             args.help = true;
             continue;
         }
-        std::string name = arg;
-        std::string value;
-        bool inlineValue = false;
-        const auto equals = arg.find('=');
-        if (arg.rfind("--", 0) == 0 && equals != std::string::npos) {
-            name = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
-            inlineValue = true;
+        if (arg == "--quiet") {
+            args.quiet = true;
+            continue;
         }
-        const OptionSpec* option = findOption(accepted, name);
-        if (option == nullptr) {
-            usageError(command, "unknown option '" + name + "' (see --help)");
-            return false;
+        if (arg.rfind("--", 0) == 0) {
+            if (!parseLong(arg, argc, argv, i, accepted, args, command)) return false;
+            continue;
         }
-        if (option->takesValue && !inlineValue) {
-            if (i + 1 >= argc) {
+        // One-letter options, bundled or not: "-i", "-in", "-ePATTERN", "-ie PATTERN".
+        for (std::size_t k = 1; k < arg.size(); ++k) {
+            const std::string name = std::string("-") + arg[k];
+            if (name == "-h") {
+                args.help = true;
+                continue;
+            }
+            const OptionSpec* option = findOption(accepted, name);
+            if (option == nullptr) {
+                usageError(command, "unknown option '" + name + "' (see --help)");
+                return false;
+            }
+            if (!option->takesValue) {
+                args.options[option->name] = "";
+                continue;
+            }
+            if (k + 1 < arg.size()) {
+                args.options[option->name] = arg.substr(k + 1);
+            } else if (i + 1 < argc) {
+                args.options[option->name] = argv[++i];
+            } else {
                 usageError(command, "option '" + name + "' needs a value");
                 return false;
             }
-            value = argv[++i];
-        } else if (!option->takesValue && inlineValue) {
-            usageError(command, "option '" + name + "' takes no value");
-            return false;
+            break;
         }
-        args.options[name] = value;
     }
     return true;
 }
@@ -85,7 +126,8 @@ int forEachInputLine(const std::function<int(const std::string&)>& answer) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const int code = answer(line);
         if (code > worst) worst = code;
-        std::fflush(stdout);
+        // Stop at a failed write: main reports it.
+        if (std::fflush(stdout) != 0) return kUsage;
     }
     return worst;
 }

@@ -1,7 +1,15 @@
 // The commands of orvane-tools and the argument handling they share.
 //
-// Each command lives in its own file as one `Command` with its help text beside it; main.cpp only
-// picks the command by name. Exit codes: 0 done, 1 input rejected, 2 usage error.
+// Each command lives in its own file as one `Command` with its help text beside it; main.cpp
+// picks the command by name, runs it under one capture of the library's diagnostics and checks
+// standard output after it.
+//
+// Exit codes, one table for every command (the man page lists it too):
+//   0  done; for grep, a line matched
+//   1  input rejected: an entry the library refuses, or accepts only with a diagnostic; a setting
+//      that could not be saved; for grep, no line matched
+//   2  usage or system error: a wrong command line, a file or folder that cannot be read, a
+//      failed write to standard output, a grep pattern that does not compile
 #ifndef ORVANE_CLI_COMMAND_H
 #define ORVANE_CLI_COMMAND_H
 
@@ -15,19 +23,24 @@ namespace cli {
 
 constexpr int kOk = 0;
 constexpr int kRejected = 1;
-constexpr int kUsage = 2;
+constexpr int kUsage = 2;  // usage or system error
 
-// An option a command accepts: "--name" alone, or "--name VALUE" / "--name=VALUE".
+// An option a command accepts: "--name" alone, or "--name VALUE" / "--name=VALUE". A one-letter
+// option "-x" bundles with others ("-in" is "-i -n") and takes its value attached ("-ePAT") or
+// as the next argument. `alias` is a second name for it ("--ignore-case" for "-i"); the option
+// is stored under `name` whichever was given.
 struct OptionSpec {
     std::string name;
     bool takesValue;
+    std::string alias = std::string();
 };
 
 // A command line after option parsing.
 struct Args {
     std::map<std::string, std::string> options;  // options given, with their values ("" for flags)
     std::vector<std::string> positional;
-    bool help = false;  // -h or --help was given
+    bool help = false;   // -h or --help was given
+    bool quiet = false;  // --quiet: no reading notes
 
     bool has(const std::string& name) const { return options.count(name) != 0; }
     std::string value(const std::string& name, const std::string& fallback = "") const;
@@ -42,7 +55,8 @@ struct Command {
 };
 
 // Parses argv[first..] against the `accepted` options. Arguments that look like negative numbers
-// ("-5", "-.5") and "-" stay positional; "--" ends the options. On an unknown option or a missing
+// ("-5", "-.5") and "-" stay positional; "--" ends the options; -h, --help and --quiet are
+// accepted by every command. On an unknown option or a missing
 // value it writes a diagnostic to standard error and returns false.
 bool parseArgs(int argc, char** argv, int first, const std::vector<OptionSpec>& accepted,
                Args& args, const char* command);

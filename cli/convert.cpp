@@ -20,10 +20,14 @@ const char kUsageText[] =
     "lists the unit names.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools convert length ft-in m \"5'-3 1/2\\\"\"   1.6129\n"
-    "  orvane-tools convert length m ft-in 2.5              8'-2 7/16\"\n"
-    "  orvane-tools convert angle gon deg 100               90.00\n"
-    "  orvane-tools convert area sq-yd m2 1.5               1.2542\n"
+    "  $ orvane-tools convert length ft-in m \"5'-3 1/2\\\"\"\n"
+    "  1.6129\n"
+    "  $ orvane-tools convert length m ft-in 2.5\n"
+    "  8'-2 7/16\"\n"
+    "  $ orvane-tools convert angle gon deg 100\n"
+    "  90.00\n"
+    "  $ orvane-tools convert area sq-yd m2 1.5\n"
+    "  1.2542\n"
     "\n"
     "A rejected text gives exit code 1.\n";
 
@@ -40,11 +44,7 @@ int run(const Args& args) {
     const std::string text =
         joined(std::vector<std::string>(args.positional.begin() + 3, args.positional.end()));
     double value = 0;
-    if (!from->asFloat(text.c_str(), value)) {
-        std::fprintf(stderr, "orvane-tools convert: '%s' is not a %s in %s\n", text.c_str(),
-                     kind->name, displayText(from->getUnitDescription()).c_str());
-        return kRejected;
-    }
+    if (!readInUnit("convert", *kind, from, text, value)) return kRejected;
     std::printf("%s\n", to->asString(value).data());
     return kOk;
 }

@@ -1,10 +1,12 @@
 // orvane-tools current: show or set the current unit of each kind.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "diagnostics.h"
 #include "unit_args.h"
 
 namespace cli {
@@ -23,8 +25,10 @@ const char kUsageText[] =
     "'orvane-tools units' lists the unit names.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools current length ft-in         length  ft-in  ft./in.  (was m)\n"
-    "  orvane-tools format length 1612.9         5'-3 1/2\"\n";
+    "  $ orvane-tools current length ft-in\n"
+    "  length  ft-in  ft./in.  (was m)\n"
+    "  $ orvane-tools format length 1612.9\n"
+    "  5'-3 1/2\"\n";
 
 // "length  ft-in  ft./in."
 std::string describe(const UnitKind& kind, const VLOCN_AbstractRepresentation* rep) {
@@ -35,6 +39,21 @@ std::string describe(const UnitKind& kind, const VLOCN_AbstractRepresentation* r
     return V_STRING::formatted("%-7s %-6s %s", kind.name, name.c_str(),
                                displayText(rep->getUnitDescription()).c_str())
         .str();
+}
+
+// Whether the settings file now holds `rep` as the current unit of `kind`.
+bool stored(const UnitKind& kind, const VLOCN_AbstractRepresentation* rep) {
+    VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
+    bool found = false;
+    const char* name = VLOCN_Unit::getRep(kind.codes.front())->getRegistryValueName();
+    const long number = key.getIntValue(name, found);
+    return found && number == rep->getUnitRegistryNumber();
+}
+
+// The settings file named by ORVANE_REGISTRY, when that names one.
+std::string settingsPath() {
+    const char* path = std::getenv("ORVANE_REGISTRY");
+    return path != nullptr ? path : "";
 }
 
 int run(const Args& args) {
@@ -56,7 +75,19 @@ int run(const Args& args) {
     }
     const VLOCN_AbstractRepresentation* rep = findUnit("current", *kind, args.positional[1]);
     if (rep == nullptr) return kUsage;
-    rep->setAsActualRep();
+    {
+        DiagnosticCapture capture("current");
+        rep->setAsActualRep();
+        // The library does not report a failed write: read the stored number back.
+        if (capture.finish() > 0 || !stored(*kind, rep)) {
+            std::fprintf(stderr,
+                         "orvane-tools current: the %s unit could not be saved in the settings "
+                         "file%s%s; it stays %s\n",
+                         kind->name, settingsPath().empty() ? "" : " ", settingsPath().c_str(),
+                         displayText(before->getUnitDescription()).c_str());
+            return kRejected;
+        }
+    }
     std::string line = describe(*kind, currentUnit(*kind));
     if (before == rep) {
         line += "  (unchanged)";

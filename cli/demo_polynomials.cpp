@@ -5,6 +5,7 @@
 #include <orvane/tools.h>
 
 #include "demo.h"
+#include "number_input.h"
 #include "poly_input.h"
 
 namespace cli {
@@ -23,7 +24,7 @@ void demoPolynomials() {
     const long n = VMATH_CubicPolynom(1, -6, 11, -6).findRoots(x);
     std::printf("x^3 - 6x^2 + 11x - 6 in closed form: %ld roots", n);
     for (long i = 0; i < n; ++i)
-        std::printf("%s %s", i == 0 ? ":" : ",", numberText(x[i]).c_str());
+        std::printf("%s %s", i == 0 ? ":" : ",", formatNumber(x[i]).c_str());
     std::printf("\n");
 
     const VMATH_Complex cube[4] = {{-8, 0}, {0, 0}, {0, 0}, {1, 0}};
@@ -53,8 +54,8 @@ void demoPolynomials() {
     VMATH_PolyFunctions::calcCubicMinMax(VMATH_CubicPolynom(1, 0, -3, 0), -1.5, 1.5, lo, hi, xLo,
                                          xHi);
     std::printf("x^3 - 3x on [-1.5, 1.5]: min %s at x = %s, max %s at x = %s\n",
-                numberText(lo).c_str(), numberText(xLo).c_str(), numberText(hi).c_str(),
-                numberText(xHi).c_str());
+                formatNumber(lo).c_str(), formatNumber(xLo).c_str(), formatNumber(hi).c_str(),
+                formatNumber(xHi).c_str());
 }
 
 }  // namespace cli

@@ -17,10 +17,12 @@ const char kUsageText[] =
     "\n"
     "Modules of the library register diagnostic menus under a group and an item; each menu has\n"
     "numbered lines. LINE is a line's number (from 0) or its exact text. The output of the lines\n"
-    "goes to standard output.\n"
+    "goes to standard output. Line 0 of System / Events dumps every existing event type.\n"
     "\n"
     "Example:\n"
-    "  orvane-tools diag System Events 0          dump every existing event type\n";
+    "  $ orvane-tools diag System Events 0\n"
+    "  VSHSI_EventHandlerMgmt::dump BEGIN\n"
+    "  VSHSI_EventHandlerMgmt::dump END\n";
 
 int list() {
     const auto entries = VSYST_DIManager::entries();

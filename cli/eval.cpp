@@ -1,12 +1,12 @@
 // orvane-tools eval: evaluate an arithmetic expression.
-#include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <string>
 
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "diagnostics.h"
+#include "reading_notes.h"
 
 namespace cli {
 
@@ -23,41 +23,32 @@ const char kUsageText[] =
     "\n"
     "  --int        read the result as a signed 32-bit integer (clamped)\n"
     "  --unsigned   read the result as an unsigned 32-bit integer (clamped)\n"
-    "  (default)    read the result as a double, printed with up to 13 decimals\n"
+    "  (default)    read the result as a double, printed with up to 13 decimals; a NaN prints\n"
+    "               as '-nan' or 'nan', with the sign the operation left on it\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools eval '3*(2+1.5)'       10.5\n"
-    "  orvane-tools eval --int 7/2         3\n"
-    "  orvane-tools eval 3-5               4294967294.0\n"
+    "  $ orvane-tools eval '3*(2+1.5)'\n"
+    "  10.5\n"
+    "  $ orvane-tools eval --int 7/2\n"
+    "  3\n"
+    "  $ orvane-tools eval --quiet 3-5\n"
+    "  4294967294.0\n"
+    "  $ orvane-tools eval 0.0/0\n"
+    "  -nan\n"
+    "  $ orvane-tools eval -- -2147483648/-1\n"
+    "  2147483648.0\n"
     "\n"
     "A rejected entry is shown with a caret under the character where reading stopped; the exit\n"
     "code is then 1. With '-', every line is answered on its own line of standard output.\n";
 
-template <class T>
-bool same(T a, T b) {
-    return a == b;
-}
-template <>
-bool same<double>(double a, double b) {
-    return a == b || (std::isnan(a) && std::isnan(b));
-}
-
-// Evaluates into a T, telling whether the result was a value at all: an entry whose result has
-// no value (a symbol such as 'A') leaves the output as it was, which shows as two runs from
-// different start values disagreeing. The second run's diagnostics are not shown again.
+// Evaluates into a T. A diagnostic of the library during the entry (a symbol such as 'A' has
+// no value) leaves `hasValue` false: the entry was not read as a number.
 template <class T>
 bool evaluateValue(const std::string& text, T& value, bool& hasValue, evalInfo& info) {
-    T first = T(0);
-    if (!VSTRI_Toolbox::evaluate(text.c_str(), first, info)) return false;
-    T second = T(1);
-    std::ostringstream ignored;
-    std::ostream* previous = VSYST_DumpStream::redirect(&ignored);
-    evalInfo again;
-    VSTRI_Toolbox::evaluate(text.c_str(), second, again);
-    VSYST_DumpStream::redirect(previous);
-    hasValue = same(first, second);
-    value = first;
-    return true;
+    DiagnosticCapture capture("eval");
+    const bool ok = VSTRI_Toolbox::evaluate(text.c_str(), value, info);
+    hasValue = capture.finish() == 0;
+    return ok;
 }
 
 // Evaluates one entry; returns the answer line, or an empty string when the entry was rejected
@@ -95,8 +86,16 @@ int evalOne(const std::string& text, const Args& args, bool lineMode) {
         reportRejected("eval", text, position);
         return kRejected;
     }
+    if (!hasValue) {
+        if (lineMode) std::printf("%s\n", result.c_str());
+        std::fprintf(stderr, "orvane-tools eval: '%s' has no value\n", text.c_str());
+        return kRejected;
+    }
     std::printf("%s\n", result.c_str());
-    return hasValue ? kOk : kRejected;
+    noteReading(
+        "eval", text,
+        args.has("--int") || args.has("--unsigned") ? Reading::realNumber : Reading::expression);
+    return kOk;
 }
 
 int run(const Args& args) {

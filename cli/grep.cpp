@@ -1,9 +1,15 @@
 // orvane-tools grep: search lines with the library's regular-expression engine.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <orvane/tools.h>
 
@@ -14,28 +20,36 @@ namespace cli {
 namespace {
 
 const char kUsageText[] =
-    "Usage: orvane-tools grep [-i] [-c] [-n] [--all] PATTERN [FILE...]\n"
+    "Usage: orvane-tools grep [-icn] [--all] PATTERN [FILE...]\n"
+    "       orvane-tools grep [-icn] [--all] -e PATTERN [FILE...]\n"
     "\n"
     "Prints the lines of each FILE (standard input when none is given, or for '-') in which\n"
     "PATTERN occurs. With more than one file each line starts with its file name.\n"
     "\n"
-    "  -i      ignore case (ASCII letters)\n"
-    "  -c      print only the number of matching lines\n"
-    "  -n      put the line number before each line\n"
-    "  --all   after each matching line, list every match in it as (position, length) and\n"
-    "          its text; positions start at 1, matches may overlap\n"
+    "  -i, --ignore-case       ignore case (ASCII letters)\n"
+    "  -c, --count             print only the number of matching lines\n"
+    "  -n, --line-number       put the line number before each line\n"
+    "  -e, --regexp=PATTERN    the pattern, also one that starts with '-'\n"
+    "  --all                   after each matching line, list every match in it as\n"
+    "                          (position, length) and its text; positions start at 1,\n"
+    "                          matches may overlap\n"
     "\n"
-    "Options are given one by one ('-i -n', not '-in'); a PATTERN that starts with '-' follows\n"
+    "One-letter options can be bundled ('-in'); a PATTERN that starts with '-' follows -e or\n"
     "'--'. Patterns: . [abc] [a-z] [^a-z] (...) | * + ? \\{m\\} \\{m,\\} \\{m,n\\} ^ $, and\n"
     "\\0101 or \\0x41 for character codes; a backslash before another character stands for it.\n"
     "A line is searched up to a NUL byte in it.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools grep -n 'colou?r' notes.txt\n"
-    "  printf 'xabyab\\n' | orvane-tools grep --all ab     xabyab, (2, 2) ab, (5, 2) ab\n"
+    "  $ printf 'color\\nnone\\nColour\\n' | orvane-tools grep -in 'colou?r'\n"
+    "  1:color\n"
+    "  3:Colour\n"
+    "  $ printf 'xabyab\\n' | orvane-tools grep --all ab\n"
+    "  xabyab\n"
+    "    (2, 2) ab\n"
+    "    (5, 2) ab\n"
     "\n"
-    "Exit codes: 0 a line matched, 1 no line matched or the pattern does not compile,\n"
-    "2 usage error or a file that cannot be read.\n";
+    "Exit codes: 0 a line matched, 1 no line matched, 2 usage or system error: a pattern\n"
+    "that does not compile, a file or folder that cannot be read, a failed write.\n";
 
 struct Options {
     bool count = false;
@@ -81,24 +95,47 @@ unsigned long searchStream(std::istream& in, const std::string& name, const VSTR
     return matching;
 }
 
+// Searches one named file; `reason` tells why it could not be read (empty when it could).
+unsigned long searchFile(const std::string& file, const VSTRI_Grep& grep, const Options& options,
+                         std::string& reason) {
+    std::error_code ignored;
+    // A folder opens as a stream that only fails on reading: name the reason at once.
+    if (std::filesystem::is_directory(file, ignored)) {
+        reason = "it is a folder";
+        return 0;
+    }
+    errno = 0;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        reason = errno != 0 ? std::strerror(errno) : "it cannot be opened";
+        return 0;
+    }
+    const unsigned long matching = searchStream(in, file, grep, options);
+    if (in.bad()) reason = "a read failed";
+    return matching;
+}
+
 int run(const Args& args) {
-    if (args.positional.empty()) return usageError("grep", "needs a PATTERN (see --help)");
+    const bool patternOption = args.has("-e");
+    if (!patternOption && args.positional.empty())
+        return usageError("grep", "needs a PATTERN (see --help)");
     Options options;
     options.count = args.has("-c");
     options.numbers = args.has("-n");
     options.all = args.has("--all");
     if (options.count && options.all) return usageError("grep", "-c and --all exclude each other");
 
-    const std::string pattern = args.positional[0];
+    const std::string pattern = patternOption ? args.value("-e") : args.positional[0];
     const VSTRI_Grep grep(pattern.c_str(),
                           args.has("-i") ? VSTRI_Grep::IgnoreCase : VSTRI_Grep::MatchCase);
     if (!grep.isCompiled()) {
         std::fprintf(stderr, "orvane-tools grep: the pattern '%s' does not compile\n",
                      pattern.c_str());
-        return kRejected;
+        return kUsage;
     }
 
-    std::vector<std::string> files(args.positional.begin() + 1, args.positional.end());
+    std::vector<std::string> files(args.positional.begin() + (patternOption ? 0 : 1),
+                                   args.positional.end());
     if (files.empty()) files.push_back("-");
     options.prefixFiles = files.size() > 1;
     unsigned long total = 0;
@@ -106,15 +143,25 @@ int run(const Args& args) {
     for (const std::string& file : files) {
         unsigned long matching = 0;
         if (file == "-") {
-            matching = searchStream(std::cin, "(standard input)", grep, options);
-        } else {
-            std::ifstream in(file, std::ios::binary);
-            if (!in) {
-                std::fprintf(stderr, "orvane-tools grep: cannot read '%s'\n", file.c_str());
+            struct stat status {};
+            // A folder as standard input reads as empty: say why instead of "no match".
+            const bool folder = fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode);
+            if (!folder) matching = searchStream(std::cin, "(standard input)", grep, options);
+            if (folder || std::cin.bad()) {
+                std::fprintf(stderr, "orvane-tools grep: cannot read standard input%s\n",
+                             folder ? ": it is a folder" : "");
                 unreadable = true;
                 continue;
             }
-            matching = searchStream(in, file, grep, options);
+        } else {
+            std::string reason;
+            matching = searchFile(file, grep, options, reason);
+            if (!reason.empty()) {
+                std::fprintf(stderr, "orvane-tools grep: cannot read '%s': %s\n", file.c_str(),
+                             reason.c_str());
+                unreadable = true;
+                continue;
+            }
         }
         if (options.count) {
             if (options.prefixFiles) std::printf("%s:", file.c_str());
@@ -133,7 +180,11 @@ const Command kGrepCommand = {
     "search lines for a regular expression",
     kUsageText,
     &run,
-    {{"-i", false}, {"-c", false}, {"-n", false}, {"--all", false}},
+    {{"-i", false, "--ignore-case"},
+     {"-c", false, "--count"},
+     {"-n", false, "--line-number"},
+     {"-e", true, "--regexp"},
+     {"--all", false}},
 };
 
 }  // namespace cli

@@ -19,9 +19,9 @@ const char kUsageText[] =
     "       orvane-tools matrix solve     < SYSTEM\n"
     "\n"
     "Reads a matrix from standard input, one row per line, the entries separated by blanks or\n"
-    "commas. Each entry is an expression as 'orvane-tools eval' reads it ('1.5', '-3', '1.0/3';\n"
-    "digits alone are integers, so '1/3' is 0). Blank lines and lines starting with '#' are\n"
-    "skipped.\n"
+    "commas. Each entry is a real number, written as an expression ('1.5', '-3', '1/3'; integer\n"
+    "literals are read as floating ones, so '1/3' is a third). Blank lines and lines starting\n"
+    "with '#' are skipped.\n"
     "\n"
     "  inverse   an n x n matrix; prints its inverse, one row per line (Gauss-Jordan with\n"
     "            partial pivoting; a pivot below 1e-15 counts as singular)\n"
@@ -31,7 +31,9 @@ const char kUsageText[] =
     "A singular matrix is answered with a line starting 'singular' and exit code 1.\n"
     "\n"
     "Example:\n"
-    "  printf '0 1 2\\n1 0 3\\n' | orvane-tools matrix solve      x1 = 3.0, x2 = 2.0\n";
+    "  $ printf '0 1 2\\n1 0 3\\n' | orvane-tools matrix solve\n"
+    "  x1 = 3.0\n"
+    "  x2 = 2.0\n";
 
 using Rows = std::vector<std::vector<double>>;
 
@@ -63,15 +65,9 @@ bool readRows(Rows& rows) {
         std::vector<double> row;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             double value = 0;
-            long position = 0;
-            const NumberRead how = readNumber(entries[i], value, position);
-            if (how != NumberRead::ok) {
-                reportNumber(
-                    "matrix",
-                    "line " + std::to_string(lineNumber) + ", entry " + std::to_string(i + 1),
-                    entries[i], how, position);
-                return false;
-            }
+            const std::string what =
+                "line " + std::to_string(lineNumber) + ", entry " + std::to_string(i + 1);
+            if (!readNumber("matrix", what, entries[i], value)) return false;
             row.push_back(value);
         }
         if (!rows.empty() && row.size() != rows[0].size()) {

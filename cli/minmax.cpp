@@ -6,6 +6,7 @@
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "number_input.h"
 #include "poly_input.h"
 
 namespace cli {
@@ -17,21 +18,23 @@ const char kUsageText[] =
     "\n"
     "Prints the smallest and the largest value of C_m*x^m + ... + C_1*x + C_0 on [A, B] and\n"
     "where each occurs. The coefficients run from the highest power down; at most five are\n"
-    "taken (a quartic), fewer give a cubic or lower. Each coefficient, and A and B, is an\n"
-    "expression as for 'eval'.\n"
+    "taken (a quartic), fewer give a cubic or lower. Each coefficient, and A and B, is a real\n"
+    "number written as an expression ('1/3' is a third).\n"
     "\n"
     "  --from A   one end of the interval\n"
     "  --to B     the other end\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools minmax --from -1.5 --to 1.5 1 0 -3 0     min -2.0 at x = 1.0\n"
-    "                                                         max 2.0 at x = -1.0\n"
-    "  orvane-tools minmax --from -2 --to 2 1 0 -2 0 0       min -1.0 at x = -1.0\n"
-    "                                                         max 8.0 at x = 2.0\n"
+    "  $ orvane-tools minmax --from -1.5 --to 1.5 1 0 -3 0\n"
+    "  min -2.0 at x = 1.0\n"
+    "  max 2.0 at x = -1.0\n"
+    "  $ orvane-tools minmax --from -2 --to 2 1 0 -2 0 0\n"
+    "  min -1.0 at x = -1.0\n"
+    "  max 8.0 at x = 2.0\n"
     "\n"
     "The candidates are the two ends and the points inside where the derivative is 0; of equal\n"
-    "values the first found is shown. A coefficient or bound that is not a finite number is\n"
-    "rejected (exit 1).\n";
+    "values the first found is shown. A coefficient or bound that is not a finite number, and\n"
+    "more than five coefficients, are rejected (exit 1).\n";
 
 int run(const Args& args) {
     if (!args.has("--from") || !args.has("--to")) {
@@ -39,14 +42,16 @@ int run(const Args& args) {
     }
     if (args.positional.empty()) return usageError("minmax", "needs coefficients (see --help)");
     if (args.positional.size() > 5) {
-        return usageError("minmax", "takes at most 5 coefficients (a quartic)");
+        std::fprintf(stderr, "orvane-tools minmax: %zu coefficients: at most 5 (a quartic)\n",
+                     args.positional.size());
+        return kRejected;
     }
 
     std::vector<double> ascending;
     double from = 0.0, to = 0.0;
     if (!readCoefficients("minmax", args.positional, ascending) ||
-        !readNumber("minmax", args.value("--from"), from) ||
-        !readNumber("minmax", args.value("--to"), to)) {
+        !readNumber("minmax", "--from", args.value("--from"), from) ||
+        !readNumber("minmax", "--to", args.value("--to"), to)) {
         return kRejected;
     }
     VMATH_Polynom<4> p;
@@ -60,8 +65,8 @@ int run(const Args& args) {
         std::fprintf(stderr, "orvane-tools minmax: the coefficients are out of range\n");
         return kRejected;
     }
-    std::printf("min %s at x = %s\n", numberText(min).c_str(), numberText(xMin).c_str());
-    std::printf("max %s at x = %s\n", numberText(max).c_str(), numberText(xMax).c_str());
+    std::printf("min %s at x = %s\n", formatNumber(min).c_str(), formatNumber(xMin).c_str());
+    std::printf("max %s at x = %s\n", formatNumber(max).c_str(), formatNumber(xMax).c_str());
     return kOk;
 }
 

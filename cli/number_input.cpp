@@ -3,54 +3,49 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
+#include <vector>
 
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "diagnostics.h"
+#include "literals.h"
+#include "reading_notes.h"
 
 namespace cli {
 
-NumberRead readNumber(const std::string& text, double& value, long& position) {
+bool readNumber(const char* command, const std::string& what, const std::string& text,
+                double& value) {
+    std::vector<long> origin;
+    const std::string real = floatingLiterals(text, origin);
     evalInfo info;
-    double first = 0.0;
-    if (!VSTRI_Toolbox::evaluate(text.c_str(), first, info)) {
-        position = info.position;
-        return NumberRead::rejected;
-    }
-    // A symbol leaves the output as it was: two runs from different start values disagree. The
-    // second run's diagnostics were shown by the first already.
-    double second = 1.0;
-    std::ostringstream ignored;
-    std::ostream* previous = VSYST_DumpStream::redirect(&ignored);
-    evalInfo again;
-    VSTRI_Toolbox::evaluate(text.c_str(), second, again);
-    VSYST_DumpStream::redirect(previous);
-    if (!(first == second || (std::isnan(first) && std::isnan(second)))) return NumberRead::noValue;
-    if (!std::isfinite(first)) return NumberRead::notFinite;
-    value = first;
-    return NumberRead::ok;
-}
-
-void reportNumber(const char* command, const std::string& what, const std::string& text,
-                  NumberRead how, long position) {
-    switch (how) {
-        case NumberRead::rejected:
-            std::fprintf(stderr, "orvane-tools %s: %s rejected at character %ld\n", command,
-                         what.c_str(), position);
-            printCaret(stderr, text, position);
-            break;
-        case NumberRead::noValue:
-            std::fprintf(stderr, "orvane-tools %s: %s '%s' has no value\n", command, what.c_str(),
+    double result = 0.0;
+    bool ok = false;
+    {
+        DiagnosticCapture capture(command);
+        ok = VSTRI_Toolbox::evaluate(real.c_str(), result, info);
+        if (capture.finish() > 0) {
+            std::fprintf(stderr, "orvane-tools %s: %s '%s' is rejected\n", command, what.c_str(),
                          text.c_str());
-            break;
-        case NumberRead::notFinite:
-            std::fprintf(stderr, "orvane-tools %s: %s '%s' is not a finite number\n", command,
-                         what.c_str(), text.c_str());
-            break;
-        case NumberRead::ok:
-            break;
+            return false;
+        }
     }
+    if (!ok) {
+        const std::size_t at = info.position < 1 ? 0 : static_cast<std::size_t>(info.position) - 1;
+        const long position = at < origin.size() ? origin[at] : static_cast<long>(text.size()) + 1;
+        std::fprintf(stderr, "orvane-tools %s: %s rejected at character %ld\n", command,
+                     what.c_str(), position);
+        printCaret(stderr, text, position);
+        return false;
+    }
+    if (!std::isfinite(result)) {
+        std::fprintf(stderr, "orvane-tools %s: %s '%s' is not a finite number\n", command,
+                     what.c_str(), text.c_str());
+        return false;
+    }
+    value = result;
+    noteReading(command, text, Reading::realNumber);
+    return true;
 }
 
 std::string formatNumber(double value) {

@@ -1,12 +1,12 @@
 // orvane-tools paper: list the paper formats or name the format of a size.
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <new>
 #include <string>
 
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "number_input.h"
 
 namespace cli {
 
@@ -18,25 +18,30 @@ const char kUsageText[] =
     "\n"
     "The formats are DIN A0 to DIN A5 and the custom size kept in the settings file. A size\n"
     "matches a format exactly, in either orientation; any other size is the custom size.\n"
-    "Naming a size does not change the stored custom size.\n"
+    "The command only reads the settings file: naming a size does not change the stored custom\n"
+    "size, and a missing settings file is not created. X and Y are positive real numbers,\n"
+    "written as expressions ('8.5*25.4'; integer literals are read as floating ones).\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools paper 297 210         DIN A4\n"
-    "  orvane-tools paper 100 100         Custom size\n";
-
-bool readSide(const std::string& text, double& value) {
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end != nullptr && *end == '\0' && errno != ERANGE;
-}
+    "  $ orvane-tools paper 297 210\n"
+    "  DIN A4\n"
+    "  $ orvane-tools paper 8.5*25.4 11*25.4\n"
+    "  Custom size\n";
 
 std::string number(double value) {
     return V_STRING::formatted("%g", value).str();
 }
 
+// The paper-format table, built once and never destroyed: a table writes its custom size to the
+// settings file when it is destroyed, and this command only reads (it creates no settings file).
+VLOCN_DocFormat& readOnlyTable() {
+    alignas(VLOCN_DocFormat) static unsigned char storage[sizeof(VLOCN_DocFormat)];
+    static VLOCN_DocFormat& table = *new (storage) VLOCN_DocFormat;
+    return table;
+}
+
 int list() {
-    const VLOCN_DocFormat formats;
+    const VLOCN_DocFormat& formats = readOnlyTable();
     const V_Array<V_STRING> names = formats.getDocFormatsDescriptions();
     for (unsigned long i = 0; i < names.cardinality(); ++i) {
         const VLOCN_DocFormat::DocFormatInfo& info =
@@ -49,16 +54,16 @@ int list() {
 
 int name(const std::string& xText, const std::string& yText) {
     double x = 0, y = 0;
-    if (!readSide(xText, x) || !readSide(yText, y)) {
-        std::fprintf(stderr, "orvane-tools paper: '%s %s' is not a size in millimetres\n",
-                     xText.c_str(), yText.c_str());
+    if (!readNumber("paper", "X", xText, x) || !readNumber("paper", "Y", yText, y)) {
         return kRejected;
     }
-    VLOCN_DocFormat formats;
-    const VLOCN_DocSize stored = formats.getDocFormatInfo(VLOCN_DocFormat::CUSTOM_SIZE).size;
-    std::printf("%s\n", formats.getDescOfDocument(x, y).data());
-    // An unknown size became the custom size; a question should not change the settings.
-    formats.setCustomSize(stored);
+    if (!(x > 0 && y > 0)) {
+        std::fprintf(stderr, "orvane-tools paper: a size needs two positive sides, not %s x %s\n",
+                     formatNumber(x).c_str(), formatNumber(y).c_str());
+        return kRejected;
+    }
+    // An unknown size becomes the table's custom size, which is never written back.
+    std::printf("%s\n", readOnlyTable().getDescOfDocument(x, y).data());
     return kOk;
 }
 

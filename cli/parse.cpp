@@ -23,9 +23,12 @@ const char kUsageText[] =
     "blanks; quote the text for the shell.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools parse length m '1.5+1'             2500\n"
-    "  orvane-tools parse length ft-in \"5'-3 1/2\\\"\"     1612.9\n"
-    "  orvane-tools parse angle deg 90                  1.57079632679\n"
+    "  $ orvane-tools parse length m '1.5+1'\n"
+    "  2500\n"
+    "  $ orvane-tools parse length ft-in \"5'-3 1/2\\\"\"\n"
+    "  1612.9\n"
+    "  $ orvane-tools parse angle deg 90\n"
+    "  1.57079632679\n"
     "\n"
     "A rejected text gives exit code 1.\n";
 
@@ -42,11 +45,7 @@ int run(const Args& args) {
     const std::string text = joined(std::vector<std::string>(
         args.positional.begin() + (unitGiven ? 2 : 1), args.positional.end()));
     double value = 0;
-    if (!rep->asFloat(text.c_str(), value)) {
-        std::fprintf(stderr, "orvane-tools parse: '%s' is not a %s in %s\n", text.c_str(),
-                     kind->name, displayText(rep->getUnitDescription()).c_str());
-        return kRejected;
-    }
+    if (!readInUnit("parse", *kind, rep, text, value)) return kRejected;
     std::printf("%s\n", internalText(value).c_str());
     return kOk;
 }

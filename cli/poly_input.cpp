@@ -2,36 +2,20 @@
 #include "poly_input.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include <orvane/tools.h>
 
-#include "command.h"
+#include "number_input.h"
 
 namespace cli {
-
-bool readNumber(const char* command, const std::string& text, double& value) {
-    evalInfo info;
-    double result = 0.0;
-    if (!VSTRI_Toolbox::evaluate(text.c_str(), result, info)) {
-        reportRejected(command, text, info.position);
-        return false;
-    }
-    if (!std::isfinite(result)) {
-        std::fprintf(stderr, "orvane-tools %s: '%s' is not a finite number\n", command,
-                     text.c_str());
-        return false;
-    }
-    value = result;
-    return true;
-}
 
 bool readCoefficients(const char* command, const std::vector<std::string>& words,
                       std::vector<double>& ascending) {
     std::vector<double> values;
-    for (const std::string& word : words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         double value = 0.0;
-        if (!readNumber(command, word, value)) return false;
+        const std::string what = "coefficient " + std::to_string(i + 1);
+        if (!readNumber(command, what, words[i], value)) return false;
         values.push_back(value);
     }
     ascending.assign(values.rbegin(), values.rend());
@@ -40,18 +24,13 @@ bool readCoefficients(const char* command, const std::vector<std::string>& words
     return true;
 }
 
-std::string numberText(double value) {
-    V_STRING text;
-    VSTRI_Toolbox::format(value, text);
-    const std::string printed = text.data();
-    return printed == "-0.0" ? std::string("0.0") : printed;
-}
-
 std::string rootText(double value) {
-    const double scaled = value * 1e8;
-    // Beyond 2^52 a double has no fractional digits left to round away.
-    if (std::fabs(scaled) < 4503599627370496.0) return numberText(std::round(scaled) / 1e8);
-    return numberText(value);
+    if (!(std::fabs(value) < 1e15)) return formatNumber(value);
+    std::string text = V_STRING::formatted("%.8f", value).str();
+    // Trailing zeros go, one decimal stays: "3.00000000" is "3.0".
+    while (text.size() > 2 && text.back() == '0' && text[text.size() - 2] != '.')
+        text.pop_back();
+    return text == "-0.0" ? std::string("0.0") : text;
 }
 
 }  // namespace cli

@@ -6,6 +6,7 @@
 #include <orvane/tools.h>
 
 #include "command.h"
+#include "number_input.h"
 #include "poly_input.h"
 
 namespace cli {
@@ -18,7 +19,8 @@ const char kUsageText[] =
     "\n"
     "Finds the roots of C_m*x^m + ... + C_1*x + C_0 with Laguerre's method. The coefficients\n"
     "run from the highest power down, as the polynomial is written; the degree is at most 9.\n"
-    "Each coefficient, and A and B, is an expression as for 'eval' ('1/3', '2*-1.5', '-4').\n"
+    "Each coefficient, and A and B, is a real number written as an expression ('1/3', '2*-1.5',\n"
+    "'-4'); integer literals are read as floating ones, so '1/3' is a third.\n"
     "\n"
     "  (default)     every complex root, one a line, by ascending real part: 'RE' for a real\n"
     "                root, 'RE + IM i' or 'RE - IM i' otherwise\n"
@@ -29,16 +31,27 @@ const char kUsageText[] =
     "  --no-polish   skip the final refinement of each root on the whole polynomial\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools roots 1 -6 11 -6                      1.0  2.0  3.0 (one a line)\n"
-    "  orvane-tools roots 1 0 1                           0.0 - 1.0 i  0.0 + 1.0 i\n"
-    "  orvane-tools roots --real --from -0.5 --to 2 1 0 -1 0     0.0  1.0\n"
+    "  $ orvane-tools roots 1 -6 11 -6\n"
+    "  1.0\n"
+    "  2.0\n"
+    "  3.0\n"
+    "  $ orvane-tools roots 1 0 1\n"
+    "  0.0 - 1.0 i\n"
+    "  0.0 + 1.0 i\n"
+    "  $ orvane-tools roots --real --from -0.5 --to 2 1 0 -1 0\n"
+    "  0.0\n"
+    "  1.0\n"
+    "  $ orvane-tools roots 1/3 1\n"
+    "  -3.0\n"
     "\n"
-    "Roots are printed rounded to 8 decimals: the search stops once the value of the\n"
-    "polynomial is below 1e-9, which can leave the ninth decimal uncertain.\n"
+    "Roots are printed rounded to 8 decimals. The search stops once the value of the\n"
+    "polynomial is below 1e-9 in magnitude, so a root is only as exact as that allows: a simple\n"
+    "root of a polynomial with coefficients near 1 is exact to about 8 decimals, a multiple root\n"
+    "much less ((x^2 - 1)^2, 'roots 1 0 -2 0 1', gives -1.00001424, -0.99998576, 0.99998494 and\n"
+    "1.00001506), and so is a root of a polynomial whose values are large near it.\n"
     "\n"
-    "Leading zero coefficients lower the degree. Digits alone are integers that wrap at 32\n"
-    "bits ('0-3' is 4294967293): write a negative coefficient as '-3' or '0.0-3'. A coefficient\n"
-    "that is not a finite number, a degree above 9 and the zero polynomial are rejected (exit 1),\n"
+    "Leading zero coefficients lower the degree. A coefficient that is not a finite number, a\n"
+    "degree above 9 and the zero polynomial are rejected (exit 1),\n"
     "as is a polynomial whose root search fails: Laguerre's method did not converge, or what\n"
     "it found did not pass the check that every value is a root and no simple root is counted\n"
     "twice. Nothing is printed then but the reason.\n";
@@ -88,8 +101,8 @@ int realRoots(const std::vector<double>& ascending, double from, double to, bool
         VMATH_PolyFunctions::polyRoots(ascending.data(), degree, roots.data(), from, to, polish);
     if (n < 0) return tooHigh(degree);
     if (n == 0) {
-        std::printf("no real roots in [%s, %s]\n", numberText(from).c_str(),
-                    numberText(to).c_str());
+        std::printf("no real roots in [%s, %s]\n", formatNumber(from).c_str(),
+                    formatNumber(to).c_str());
     }
     for (long i = 0; i < n; ++i)
         std::printf("%s\n", rootText(roots[static_cast<std::size_t>(i)]).c_str());
@@ -108,8 +121,8 @@ int run(const Args& args) {
     std::vector<double> ascending;
     if (!readCoefficients("roots", args.positional, ascending)) return kRejected;
     double from = 0.0, to = 0.0;
-    if (real && (!readNumber("roots", args.value("--from"), from) ||
-                 !readNumber("roots", args.value("--to"), to))) {
+    if (real && (!readNumber("roots", "--from", args.value("--from"), from) ||
+                 !readNumber("roots", "--to", args.value("--to"), to))) {
         return kRejected;
     }
     if (ascending.empty()) {

@@ -17,11 +17,12 @@ const char kUsageText[] =
     "       orvane-tools solve cubic A B C D\n"
     "\n"
     "Solves A·x² + B·x + C = 0 or A·x³ + B·x² + C·x + D = 0 in closed form and prints the roots,\n"
-    "one per line, in the order the solver gives them (they are not sorted: the quadratic gives\n"
-    "the root of larger magnitude first). A double root is printed once.\n"
+    "one per line, in the order the solver gives them. They are not sorted: the quadratic gives\n"
+    "the root of larger magnitude first in the general case, but 0 first when C is 0. A double\n"
+    "root is printed once.\n"
     "\n"
-    "Each coefficient is an expression as 'orvane-tools eval' reads it: '1.5', '-3', '2*0.25'.\n"
-    "Digits alone are integers, so '1/3' is 0: write '1.0/3' for a third.\n"
+    "Each coefficient is a real number, written as an expression: '1.5', '-3', '2*0.25', '1/3'\n"
+    "(integer literals are read as floating ones, so '1/3' is a third).\n"
     "\n"
     "  --complex   (quadratic) print the roots as complex numbers, 'RE + IMi'\n"
     "\n"
@@ -29,21 +30,27 @@ const char kUsageText[] =
     "'every x is a root'. A cubic with A = 0 is solved as the quadratic of B, C and D.\n"
     "\n"
     "Examples:\n"
-    "  orvane-tools solve quadratic 1 -3 2             x1 = 2.0, x2 = 1.0\n"
-    "  orvane-tools solve quadratic --complex 1 0 1    x1 = 0.0 + 1.0i, x2 = 0.0 - 1.0i\n"
-    "  orvane-tools solve cubic 1 -6 11 -6             x1 = 3.0, x2 = 2.0, x3 = 1.0\n";
+    "  $ orvane-tools solve quadratic 1 -3 2\n"
+    "  x1 = 2.0\n"
+    "  x2 = 1.0\n"
+    "  $ orvane-tools solve quadratic 1 -3 0\n"
+    "  x1 = 0.0\n"
+    "  x2 = 3.0\n"
+    "  $ orvane-tools solve quadratic --complex 1 0 1\n"
+    "  x1 = 0.0 + 1.0i\n"
+    "  x2 = 0.0 - 1.0i\n"
+    "  $ orvane-tools solve cubic 1 -6 11 -6\n"
+    "  x1 = 3.0\n"
+    "  x2 = 2.0\n"
+    "  x3 = 1.0\n";
 
 const char* const kNames[] = {"A", "B", "C", "D"};
 
 // Reads the coefficients; false after reporting the first one that is no number.
 bool readCoefficients(const std::vector<std::string>& texts, double* values) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        long position = 0;
-        const NumberRead how = readNumber(texts[i], values[i], position);
-        if (how != NumberRead::ok) {
-            reportNumber("solve", std::string("coefficient ") + kNames[i], texts[i], how, position);
+        if (!readNumber("solve", std::string("coefficient ") + kNames[i], texts[i], values[i]))
             return false;
-        }
     }
     return true;
 }

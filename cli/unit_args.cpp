@@ -6,6 +6,8 @@
 #include <string>
 
 #include "command.h"
+#include "diagnostics.h"
+#include "reading_notes.h"
 
 namespace cli {
 
@@ -160,6 +162,25 @@ void loadCurrentUnits() {
         const char* name = VLOCN_Unit::getRep(kind.codes.front())->getRegistryValueName();
         kind.setFromRegistry(key.getIntValue(name, found));
     }
+}
+
+bool readInUnit(const char* command, const UnitKind& kind, const VLOCN_AbstractRepresentation* rep,
+                const std::string& text, double& value) {
+    bool ok = false;
+    std::size_t diagnostics = 0;
+    {
+        DiagnosticCapture capture(command);
+        ok = rep->asFloat(text.c_str(), value);
+        diagnostics = capture.finish();
+    }
+    if (!ok || diagnostics > 0) {
+        std::fprintf(stderr, "orvane-tools %s: '%s' is not a %s in %s\n", command, text.c_str(),
+                     kind.name, displayText(rep->getUnitDescription()).c_str());
+        return false;
+    }
+    const bool feetInch = rep == VLOCN_Unit::getRep(VLOCN_Unit::LENGTH_FEET_INCH);
+    noteReading(command, text, feetInch ? Reading::feetInch : Reading::expression);
+    return true;
 }
 
 std::string internalText(double value) {

@@ -48,6 +48,12 @@ std::string padded(const std::string& text, std::size_t width);
 // representation from the registry and passes it to the kind's setFromRegistry.
 void loadCurrentUnits();
 
+// Reads `text` as typed in `rep`, a unit of `kind`, into the internal `value`. A text the unit
+// rejects, or accepts only with a diagnostic of the library, is reported on standard error and
+// gives false; an accepted one may be followed by reading notes.
+bool readInUnit(const char* command, const UnitKind& kind, const VLOCN_AbstractRepresentation* rep,
+                const std::string& text, double& value);
+
 // An internal value with 12 significant digits ("1612.9", "2500", "1e+12").
 std::string internalText(double value);
 
