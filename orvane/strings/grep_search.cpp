@@ -33,7 +33,7 @@ public:
     void clear() {
         m_words.clear();
         m_start.assign(1, 0);
-        m_index.assign(1024, kNone);
+        m_index.assign(64, kNone);
         m_steps.clear();
         m_count = 0;
     }
@@ -256,6 +256,7 @@ public:
                 if (i > m_n) break;
             } else {
                 ++i;
+                if (m_running.size() == 1) i = stepAlone(i);
             }
             // A full cache starts again from the configurations in use.
             if (m_cache.size() != cachedConfigs && m_cache.bytes() > kCacheBytes) flushCache();
@@ -361,6 +362,40 @@ private:
             mergeInto(m_pool[into], g);
             drop(gi);
         }
+    }
+
+    // Takes the one running group over positions from `i` on, as long as nothing but its
+    // configuration and saved end changes there: its step is known and goes on without a begin
+    // anchor, and no attempt starts, or the one that starts joins the group and is dropped there
+    // as the general step would drop it. The first position it does not take.
+    std::uint32_t stepAlone(std::uint32_t i) {
+        Group& g = m_pool[m_running.front()];
+        for (; i <= m_n; ++i) {
+            const std::uint32_t symbol = m_states.classOf(m_bytes[i - 1]);
+            const Transition t = m_cache.step(g.config, symbol);
+            if (t.target == kNone || t.kind != StepResult::Next || (t.flags & kBeginSeen) != 0)
+                break;
+            const bool uniform = g.uniform || t.detail != StepResult::Keep;
+            const std::uint32_t savedEnd = t.detail == StepResult::Here   ? i
+                                           : t.detail == StepResult::Zero ? 0
+                                                                          : g.savedEnd;
+            if (!full() && mayBegin(i)) {
+                const Transition s = m_cache.step(m_initial, symbol);
+                if (s.target == kNone && s.kind == StepResult::Next) break;
+                const bool none =
+                    s.kind == StepResult::Fail ||
+                    (s.kind == StepResult::Next && (s.flags & kBeginSeen) != 0 && i != 1);
+                const std::uint32_t spawned = s.detail == StepResult::Here ? i : 0;
+                const bool dropped = s.kind == StepResult::Next && s.target == t.target &&
+                                     (s.flags & kBeginSeen) == 0 && uniform &&
+                                     spawned == savedEnd && g.members.size() >= m_wanted;
+                if (!none && !dropped) break;
+            }
+            g.uniform = uniform;
+            g.savedEnd = savedEnd;
+            g.config = t.target;
+        }
+        return i;
     }
 
     // Starts an attempt at position `i`.
