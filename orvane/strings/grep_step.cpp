@@ -27,13 +27,7 @@ void StateQueue::grow() {
 }
 
 Stepper::Stepper(const VSTRI_StateSet& states, std::uint32_t textLength)
-    : m_states(states),
-      m_saturation(states.size(), 0),
-      m_ranAt(states.size(), 0),
-      m_writtenAt(states.size(), 0),
-      m_counterStamp(states.size(), 0),
-      m_queuedAt(states.size(), 0),
-      m_counter(states.size(), 0) {
+    : m_states(states), m_perState(states.size()) {
     // A counter is only ever compared with its repetition's bounds, and grows by at most one per
     // position. With an upper bound, values from the maximum on behave alike; without one (the
     // maximum is 2^31 - 1, beyond the reach of a shorter text), values from the minimum on do; a
@@ -41,7 +35,8 @@ Stepper::Stepper(const VSTRI_StateSet& states, std::uint32_t textLength)
     for (std::size_t r = 0; r < states.size(); ++r) {
         if (states[r].kind != VSTRI_Tripel::Repetition || isOneOne(states, r)) continue;
         const std::uint32_t max = states.max(r);
-        m_saturation[r] = max < kUnbounded || textLength >= kUnbounded - 1 ? max : states.min(r);
+        m_perState[r].saturation =
+            max < kUnbounded || textLength >= kUnbounded - 1 ? max : states.min(r);
     }
 }
 
@@ -50,11 +45,11 @@ ConfigKey Stepper::initial() const {
 }
 
 void Stepper::setCounter(std::uint32_t r, std::uint32_t value) {
-    if (m_counterStamp[r] != m_stamp) {
-        m_counterStamp[r] = m_stamp;
+    if (m_perState[r].counterStamp != m_stamp) {
+        m_perState[r].counterStamp = m_stamp;
         m_touched.push_back(r);
     }
-    m_counter[r] = value;
+    m_perState[r].counter = value;
 }
 
 // The attempt dies: it ends at the pending repetition's saved end when that repetition is
@@ -70,7 +65,7 @@ StepResult Stepper::dies(std::uint32_t pending, std::uint32_t pendingBefore,
     result.flags = flags;
     if (pending == 0) return result;
     if (counter(pending) < m_states.min(pending) && !isOneOne(m_states, pending)) return result;
-    if (m_writtenAt[pending] == m_stamp) {
+    if (m_perState[pending].writtenAt == m_stamp) {
         result.kind = StepResult::End;
     } else if (pending == pendingBefore) {
         result.kind = StepResult::Saved;
@@ -114,22 +109,22 @@ StepResult Stepper::step(const std::uint32_t* key, std::size_t size, int c, Conf
                     const std::uint32_t s = deque.at(i);
                     // A state queued twice runs once: its second entry does nothing.
                     if (s != 0 && s < stateCount) {
-                        if (m_queuedAt[s] == m_stamp) continue;
-                        m_queuedAt[s] = m_stamp;
+                        if (m_perState[s].queuedAt == m_stamp) continue;
+                        m_perState[s].queuedAt = m_stamp;
                     }
                     next.push_back(s);
                 }
                 next[2] = static_cast<std::uint32_t>(next.size() - 3);
                 std::sort(m_touched.begin(), m_touched.end());
                 for (const std::uint32_t r : m_touched) {
-                    if (m_counter[r] == 0) continue;
+                    if (m_perState[r].counter == 0) continue;
                     next.push_back(r);
-                    next.push_back(m_counter[r]);
+                    next.push_back(m_perState[r].counter);
                 }
                 result.kind = StepResult::Next;
                 if (pending == 0) {
                     result.savedEnd = StepResult::Zero;
-                } else if (m_writtenAt[pending] == m_stamp) {
+                } else if (m_perState[pending].writtenAt == m_stamp) {
                     result.savedEnd = StepResult::Here;
                 } else {
                     result.savedEnd =
@@ -137,8 +132,8 @@ StepResult Stepper::step(const std::uint32_t* key, std::size_t size, int c, Conf
                 }
                 return result;
             }
-            if (current < stateCount && m_ranAt[current] != m_stamp) {
-                m_ranAt[current] = m_stamp;
+            if (current < stateCount && m_perState[current].ranAt != m_stamp) {
+                m_perState[current].ranAt = m_stamp;
                 const VSTRI_Tripel& s = m_states[current];
                 if (s.kind == VSTRI_Tripel::Letter) {
                     if (!atEnd && m_states.letters(current).contains(byte)) {
@@ -149,7 +144,8 @@ StepResult Stepper::step(const std::uint32_t* key, std::size_t size, int c, Conf
                         if (s.next2 == r && r < stateCount &&
                             m_states[r].kind == VSTRI_Tripel::Repetition) {
                             const VSTRI_Tripel& rep = m_states[r];
-                            const std::uint32_t count = std::min(counter(r) + 1, m_saturation[r]);
+                            const std::uint32_t count =
+                                std::min(counter(r) + 1, m_perState[r].saturation);
                             setCounter(r, count);
                             if (count < m_states.max(r) || isOneOne(m_states, r)) {
                                 pending = r;
@@ -185,7 +181,7 @@ StepResult Stepper::step(const std::uint32_t* key, std::size_t size, int c, Conf
                                 deque.push(top);
                             }
                         } else {
-                            m_writtenAt[current] = m_stamp;
+                            m_perState[current].writtenAt = m_stamp;
                         }
                     }
                 }

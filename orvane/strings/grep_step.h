@@ -105,19 +105,23 @@ public:
 
 private:
     std::uint32_t counter(std::uint32_t r) const {
-        return m_counterStamp[r] == m_stamp ? m_counter[r] : 0;
+        return m_perState[r].counterStamp == m_stamp ? m_perState[r].counter : 0;
     }
     void setCounter(std::uint32_t r, std::uint32_t value);
     StepResult dies(std::uint32_t pending, std::uint32_t pendingBefore, std::uint32_t flags) const;
 
     const VSTRI_StateSet& m_states;
-    std::vector<std::uint32_t> m_saturation;  // per repetition: the greatest counter kept
+    // What the step keeps per state; the stamps tell the step in which a value was written.
+    struct PerState {
+        std::uint64_t ranAt = 0;         // the step in which the state last ran
+        std::uint64_t writtenAt = 0;     // the step in which its saved end was last written
+        std::uint64_t counterStamp = 0;  // the step whose counter `counter` is
+        std::uint64_t queuedAt = 0;      // for removing repeated entries from the queue
+        std::uint32_t counter = 0;
+        std::uint32_t saturation = 0;  // a repetition's greatest counter kept
+    };
+    std::vector<PerState> m_perState;
     std::uint64_t m_stamp = 0;
-    std::vector<std::uint64_t> m_ranAt;      // the step in which a state last ran
-    std::vector<std::uint64_t> m_writtenAt;  // the step in which a saved end was last written
-    std::vector<std::uint64_t> m_counterStamp;
-    std::vector<std::uint64_t> m_queuedAt;  // for removing repeated entries from the queue
-    std::vector<std::uint32_t> m_counter;
     std::vector<std::uint32_t> m_touched;  // repetitions whose counter this step holds
     StateQueue m_queue;
 };
