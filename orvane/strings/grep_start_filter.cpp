@@ -65,6 +65,35 @@ int commonness(unsigned char c) {
     return 100;
 }
 
+#if defined(__SSE2__)
+// The first-byte test on sixteen bytes at a time, for first bytes in up to four ranges: a byte is
+// in a range when (byte - low) <= (high - low), unsigned. Bit k of the result for byte k.
+class RangeTest {
+public:
+    RangeTest(const unsigned char* low, const unsigned char* high, unsigned int ranges)
+        : m_ranges(ranges) {
+        for (unsigned int r = 0; r < ranges; ++r) {
+            m_low[r] = _mm_set1_epi8(static_cast<char>(low[r]));
+            m_width[r] = _mm_set1_epi8(static_cast<char>(high[r] - low[r]));
+        }
+    }
+    unsigned int operator()(const unsigned char* bytes) const {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+        __m128i in = _mm_setzero_si128();
+        for (unsigned int r = 0; r < m_ranges; ++r) {
+            const __m128i offset = _mm_sub_epi8(block, m_low[r]);
+            in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, m_width[r]), offset));
+        }
+        return static_cast<unsigned int>(_mm_movemask_epi8(in));
+    }
+
+private:
+    unsigned int m_ranges;
+    __m128i m_low[4];
+    __m128i m_width[4];
+};
+#endif
+
 }  // namespace
 
 void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
@@ -190,25 +219,11 @@ std::uint32_t VSTRI_StartFilter::next(const char* text, std::uint32_t from,
     }
 #if defined(__SSE2__)
     if (m_ranges > 0) {
-        // Sixteen bytes at a time: a byte is in range when (byte - low) <= (high - low), unsigned.
-        __m128i low[4];
-        __m128i width[4];
-        for (unsigned int r = 0; r < m_ranges; ++r) {
-            low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
-            width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
-        }
+        const RangeTest inRange(m_low, m_high, m_ranges);
         for (; i < length && length - i >= 16; i += 16) {  // no wrap-around near 4 GiB
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-            __m128i in = _mm_setzero_si128();
-            for (unsigned int r = 0; r < m_ranges; ++r) {
-                const __m128i offset = _mm_sub_epi8(block, low[r]);
-                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
-            }
-            auto mask = static_cast<unsigned int>(_mm_movemask_epi8(in));
-            while (mask != 0) {
+            for (unsigned int mask = inRange(bytes + i); mask != 0; mask &= mask - 1) {
                 const std::uint32_t at = i + static_cast<std::uint32_t>(__builtin_ctz(mask));
                 if (follows(bytes, at, length, 1)) return at;
-                mask &= mask - 1;
             }
         }
     }
@@ -230,24 +245,9 @@ std::uint64_t VSTRI_StartFilter::mask(const char* text, std::uint32_t from,
     std::uint32_t k = 0;
 #if defined(__SSE2__)
     if (m_ranges > 0) {
-        // The first-byte test sixteen bytes at a time, as in `next`.
-        __m128i low[4];
-        __m128i width[4];
-        for (unsigned int r = 0; r < m_ranges; ++r) {
-            low[r] = _mm_set1_epi8(static_cast<char>(m_low[r]));
-            width[r] = _mm_set1_epi8(static_cast<char>(m_high[r] - m_low[r]));
-        }
-        for (; k + 16 <= span; k += 16) {
-            const __m128i block =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + from + k));
-            __m128i in = _mm_setzero_si128();
-            for (unsigned int r = 0; r < m_ranges; ++r) {
-                const __m128i offset = _mm_sub_epi8(block, low[r]);
-                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
-            }
-            first |= static_cast<std::uint64_t>(static_cast<unsigned int>(_mm_movemask_epi8(in)))
-                     << k;
-        }
+        const RangeTest inRange(m_low, m_high, m_ranges);
+        for (; k + 16 <= span; k += 16)
+            first |= static_cast<std::uint64_t>(inRange(bytes + from + k)) << k;
     }
 #endif
     for (; k < span; ++k) {
