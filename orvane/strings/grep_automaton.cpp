@@ -38,24 +38,26 @@ void VSTRI_StateSet::compact() {
     // are handed out without reuse and made dense again when they run high, and at the end.
     std::uint32_t cls[256] = {};
     std::uint32_t classes = 1;
-    std::vector<std::uint32_t> splitAt;  // per class: the set that last split it, plus one
-    std::vector<std::uint32_t> splitInto;
+    // One set adds at most 256 numbers, and they are made dense again from kRenumber on.
+    constexpr std::uint32_t kRenumber = 768;
+    // Per class below `classes`: the set that last split it, plus 1, and the class its members
+    // moved to.
+    std::uint32_t splitAt[kRenumber + 256];
+    std::uint32_t splitInto[kRenumber + 256];
+    splitAt[0] = 0;
     const auto renumber = [&] {
-        std::uint32_t dense[256];
-        std::fill(std::begin(dense), std::end(dense), 0xFFFFFFFFu);
+        std::uint32_t map[kRenumber + 256];
+        std::fill(map, map + classes, 0xFFFFFFFFu);
         std::uint32_t next = 0;
-        std::vector<std::uint32_t> map(classes, 0xFFFFFFFFu);
         for (unsigned int c = 0; c < 256; ++c) {
             if (map[cls[c]] == 0xFFFFFFFFu) map[cls[c]] = next++;
-            dense[c] = map[cls[c]];
+            cls[c] = map[cls[c]];
         }
-        std::copy(std::begin(dense), std::end(dense), std::begin(cls));
+        std::fill(splitAt, splitAt + next, 0u);
         classes = next;
     };
     for (std::size_t k = 0; k < m_letters.size(); ++k) {
-        if (classes > 4096) renumber();
-        splitAt.resize(classes, 0);
-        splitInto.resize(classes, 0);
+        if (classes > kRenumber) renumber();
         const auto mark = static_cast<std::uint32_t>(k + 1);
         for (unsigned int part = 0; part < 4; ++part) {
             for (std::uint64_t bits = m_letters[k].word(part); bits != 0; bits &= bits - 1) {
@@ -63,6 +65,7 @@ void VSTRI_StateSet::compact() {
                 const std::uint32_t old = cls[c];
                 if (splitAt[old] != mark) {
                     splitAt[old] = mark;
+                    splitAt[classes] = 0;
                     splitInto[old] = classes++;
                 }
                 cls[c] = splitInto[old];

@@ -35,6 +35,16 @@ public:
             n += static_cast<std::size_t>(__builtin_popcountll(w));
         return n;
     }
+    // Whether the set holds exactly one byte.
+    bool single() const {
+        unsigned int nonzero = 0;
+        for (const std::uint64_t w : m_words) {
+            if (w == 0) continue;
+            if ((w & (w - 1)) != 0) return false;
+            ++nonzero;
+        }
+        return nonzero == 1;
+    }
     // The least byte in the set; 256 when it is empty.
     unsigned int first() const {
         for (unsigned int w = 0; w < 4; ++w) {
@@ -107,6 +117,9 @@ public:
     // The class of byte `c`, and one byte of class `cls`.
     std::uint32_t classOf(unsigned char c) const { return m_classes.of[c]; }
     unsigned char representative(std::uint32_t cls) const { return m_classes.representative[cls]; }
+    // The letter sets, by the number that a letter state's `detail` holds.
+    std::size_t letterSetCount() const { return m_letters.size(); }
+    const VSTRI_LetterSet& letterSet(std::uint32_t n) const { return m_letters[n]; }
     // The least and the greatest count of a repetition state; 1 for other states.
     std::uint32_t min(std::size_t n) const {
         const Bounds* b = bounds(n);

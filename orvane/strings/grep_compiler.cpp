@@ -1,7 +1,6 @@
 #include "orvane/strings/grep_compiler.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "orvane/base/char_class.h"
@@ -110,15 +109,39 @@ private:
         const std::uint32_t s = m_stateCount;
         state(s);
         // Equal sets are held once.
-        const auto known = m_letterIndex.find(letters);
-        const std::uint32_t set =
-            known != m_letterIndex.end()
-                ? known->second
-                : m_letterIndex.emplace(letters, m_states.addLetters(letters)).first->second;
-        m_states.makeLetter(s, set);  // anchors set by "^" on this state stay
+        m_states.makeLetter(s, letterSet(letters));  // anchors set by "^" on this state stay
         link(s, s + 1, s + 1);
         ++m_stateCount;
         return s;
+    }
+
+    static std::size_t hashOf(const VSTRI_LetterSet& set) {
+        std::uint64_t h = 0;
+        for (unsigned int w = 0; w < 4; ++w)
+            h = (h ^ set.word(w)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+    // The number of the set `letters`, adding it when it is new.
+    std::uint32_t letterSet(const VSTRI_LetterSet& letters) {
+        std::size_t mask = m_sets.size() - 1;
+        std::size_t slot = hashOf(letters) & mask;
+        for (; m_sets[slot] != kNoSet; slot = (slot + 1) & mask) {
+            if (m_states.letterSet(m_sets[slot]) == letters) return m_sets[slot];
+        }
+        const std::uint32_t n = m_states.addLetters(letters);
+        if (2 * m_states.letterSetCount() <= m_sets.size()) {
+            m_sets[slot] = n;
+            return n;
+        }
+        m_sets.assign(2 * m_sets.size(), kNoSet);
+        mask = m_sets.size() - 1;
+        for (std::uint32_t k = 0; k <= n; ++k) {
+            slot = hashOf(m_states.letterSet(k)) & mask;
+            while (m_sets[slot] != kNoSet)
+                slot = (slot + 1) & mask;
+            m_sets[slot] = k;
+        }
+        return n;
     }
 
     // The state that "$" anchors: the last atom's state.
@@ -432,15 +455,10 @@ private:
     static constexpr std::uint32_t kNoEdge = 0xFFFFFFFFu;
     std::vector<std::uint32_t> m_into;
     std::vector<Edge> m_edges;
-    struct LetterHash {
-        std::size_t operator()(const VSTRI_LetterSet& set) const {
-            std::uint64_t h = 0;
-            for (unsigned int w = 0; w < 4; ++w)
-                h = (h ^ set.word(w)) * 0x9E3779B97F4A7C15ull;
-            return static_cast<std::size_t>(h ^ (h >> 31));
-        }
-    };
-    std::unordered_map<VSTRI_LetterSet, std::uint32_t, LetterHash> m_letterIndex;
+    // The letter sets by content, so that equal sets are held once: open addressing over the
+    // automaton's set numbers, at most half full.
+    std::vector<std::uint32_t> m_sets = std::vector<std::uint32_t>(16, kNoSet);
+    static constexpr std::uint32_t kNoSet = 0xFFFFFFFFu;
     bool m_failed = false;
     int m_nesting = 0;
 };

@@ -117,7 +117,7 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
                 m_bytes[k].addAll(states.letters(s));
             m_depth = static_cast<std::uint8_t>(k + 1);
         }
-        literal = literal && letters.size() == 1 && states.letters(letters[0]).count() == 1;
+        literal = literal && letters.size() == 1 && states.letters(letters[0]).single();
         if (literal) {
             m_literal.push_back(static_cast<unsigned char>(states.letters(letters[0]).first()));
         }
