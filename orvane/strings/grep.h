@@ -71,7 +71,8 @@
 //   must begin with and, where the automaton allows, the (up to three) bytes that must follow
 //   them, and the literal text that every match begins with, if any ("abc" for 'abcd*'); only
 //   the positions that pass get an attempt. A pattern that can match without consuming ('a*',
-//   'a|') is tried at every position.
+//   'a|') is tried at every position. A pattern that is one literal and nothing else ('abc', no
+//   anchors) matches exactly where that text occurs, so its search is the literal's search.
 //
 // Cost. The matches are those of one attempt per start position, but a search does not run the
 // attempts one by one. Between two positions an attempt is fully described by its configuration:

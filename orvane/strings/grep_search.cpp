@@ -237,6 +237,7 @@ public:
 
     // Runs the search from the 1-based position `start`; the matches by ascending start.
     std::vector<Found>& run(std::uint32_t start) {
+        if (m_filter.wholeLiteral()) return occurrences(start);
         std::uint32_t cachedConfigs = m_cache.size();
         for (std::uint32_t i = start;;) {
             m_symbol = i <= m_n ? m_states.classOf(m_bytes[i - 1]) : m_states.classCount();
@@ -362,6 +363,20 @@ private:
             mergeInto(m_pool[into], g);
             drop(gi);
         }
+    }
+
+    // A pattern that is one literal matches where the literal occurs, as long as the literal:
+    // every attempt from such a position reaches the end of the pattern after the literal, and
+    // nothing is queued beyond it.
+    std::vector<Found>& occurrences(std::uint32_t start) {
+        const auto size = static_cast<std::uint32_t>(m_filter.literal().size());
+        for (std::uint32_t at = start - 1; !m_found.full();) {
+            at = m_filter.next(m_text, at, m_n);
+            if (at >= m_n) break;
+            m_found.add({at + 1, at + 1 + size});
+            ++at;
+        }
+        return m_found.sorted();
     }
 
     // Takes the one running group over positions from `i` on, as long as nothing but its

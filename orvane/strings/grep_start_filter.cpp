@@ -107,9 +107,15 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     // Past the first kDepth bytes the chain goes on only while it is the literal: one letter
     // state of one byte at each step.
     bool literal = true;
+    bool anchored = false;  // a letter of the literal carries an anchor
     LettersAhead lettersAhead(states);
     std::vector<std::uint32_t> letters;
     for (std::size_t k = 0;; ++k) {
+        // The literal has led to the final state: it is the whole pattern.
+        if (literal && k > 0 && ahead.size() == 1 && ahead[0] + 1 == states.size()) {
+            m_whole = !anchored;
+            break;
+        }
         letters.clear();
         if (!lettersAhead(ahead, letters)) break;
         if (k < kDepth) {
@@ -120,6 +126,7 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
         literal = literal && letters.size() == 1 && states.letters(letters[0]).single();
         if (literal) {
             m_literal.push_back(static_cast<unsigned char>(states.letters(letters[0]).first()));
+            anchored = anchored || states[letters[0]].beginAnchor || states[letters[0]].endAnchor;
         }
         if (!literal && k + 1 >= kDepth) break;
         ahead.clear();

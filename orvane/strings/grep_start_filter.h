@@ -31,6 +31,11 @@ public:
     // The 0-based index, from `from` on, of the first byte of `text` (`length` bytes) where a
     // match may begin; `length` when there is none. Every position when there is no filter.
     std::uint32_t next(const char* text, std::uint32_t from, std::uint32_t length) const;
+    // Whether the pattern is its literal and nothing else (no anchors): then its matches are the
+    // literal's occurrences, each as long as the literal.
+    bool wholeLiteral() const { return m_whole; }
+    // The literal every match begins with (may be empty).
+    const std::vector<unsigned char>& literal() const { return m_literal; }
     // The same for the 64 bytes from `from` on, as a mask: bit k is set when a match may begin at
     // the 0-based index from + k (bits at or past `length` are clear).
     std::uint64_t mask(const char* text, std::uint32_t from, std::uint32_t length) const;
@@ -58,6 +63,7 @@ private:
     std::vector<unsigned char> m_literal;
     // The index in the literal of its least common byte.
     std::uint32_t m_rare = 0;
+    bool m_whole = false;
 };
 
 #endif
