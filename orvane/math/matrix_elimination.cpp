@@ -27,40 +27,117 @@ inline long pivotRow(double* const* W, long k, long n) {
     return p;
 }
 
+// Brings row k's pivot (the first largest modulus in column k from row k down) into row k and
+// scales that row by 1/d unless d is 1; false when the pivot's modulus is below minPivot.
+template <class Kernels>
+inline bool takePivot(double** A, double* I, long n, long k, double minPivot) {
+    const long p = pivotRow(A, k, n);
+    if (std::fabs(A[p][k]) < minPivot) return false;
+    double* const pivotI = I + k * n;
+    if (p != k) {
+        std::swap(A[p], A[k]);
+        Kernels::exchange(pivotI, I + p * n, n);
+    }
+    const double d = A[k][k];
+    if (d != 1.0) {
+        const double r = 1.0 / d;
+        Kernels::scale(A[k] + k + 1, r, n - k - 1);
+        Kernels::scale(pivotI, r, n);
+    }
+    return true;
+}
+
+// Eliminates column k from every row but k, whose pivot is taken.
+template <class Kernels>
+inline void eliminateColumn(double** A, double* I, long n, long k) {
+    const double* const pivotA = A[k];
+    const double* const pivotI = I + k * n;
+    // The other rows two at a time, each pair sharing its reads of the pivot row.
+    long i = k == 0 ? 1 : 0;
+    while (i < n) {
+        const long j = i + 1 == k ? i + 2 : i + 1;
+        if (j >= n) break;
+        const double f0 = A[i][k];
+        const double f1 = A[j][k];
+        Kernels::subtractMultiples(A[i] + k + 1, A[j] + k + 1, pivotA + k + 1, f0, f1, n - k - 1);
+        Kernels::subtractMultiples(I + i * n, I + j * n, pivotI, f0, f1, n);
+        i = j + 1 == k ? j + 2 : j + 1;
+    }
+    if (i < n) {
+        const double f = A[i][k];
+        Kernels::subtractMultiple(A[i] + k + 1, pivotA + k + 1, f, n - k - 1);
+        Kernels::subtractMultiple(I + i * n, pivotI, f, n);
+    }
+}
+
+// Columns k and k + 1 in one pass over the rows, which halves the traffic to memory once the
+// matrices outgrow the cache. Every element still gets step k and then step k + 1, each rounded
+// on its own: the pivot search of step k + 1 reads column k + 1 as step k leaves it (computed
+// the same way ahead of time), the new pivot row gets step k before it is used, and row k gets
+// step k + 1 last, once no row needs it for step k. When step k + 1 finds no pivot, step k is
+// completed alone, as column by column, and 1 returned.
+template <class Kernels>
+inline long eliminateTwoColumns(double** A, double* I, long n, long k, double minPivot) {
+    if (!takePivot<Kernels>(A, I, n, k, minPivot)) return 1;
+    const double* const pivotA = A[k];
+    const double* const pivotI = I + k * n;
+    const double e = pivotA[k + 1];
+    auto afterStep = [&](long i) { return A[i][k + 1] - A[i][k] * e; };
+
+    long p = k + 1;
+    double largest = std::fabs(afterStep(p));
+    for (long i = k + 2; i < n; ++i) {
+        const double v = std::fabs(afterStep(i));
+        if (v > largest) {
+            largest = v;
+            p = i;
+        }
+    }
+    if (largest < minPivot) {
+        eliminateColumn<Kernels>(A, I, n, k);
+        return 1;
+    }
+    double* const nextI = I + (k + 1) * n;
+    if (p != k + 1) {
+        std::swap(A[p], A[k + 1]);
+        Kernels::exchange(nextI, I + p * n, n);
+    }
+    double* const nextA = A[k + 1];
+    const double f = nextA[k];
+    Kernels::subtractMultiple(nextA + k + 1, pivotA + k + 1, f, n - k - 1);
+    Kernels::subtractMultiple(nextI, pivotI, f, n);
+    const double d = nextA[k + 1];
+    if (d != 1.0) {
+        const double r = 1.0 / d;
+        Kernels::scale(nextA + k + 2, r, n - k - 2);
+        Kernels::scale(nextI, r, n);
+    }
+
+    for (long i = 0; i < n; ++i) {
+        if (i == k || i == k + 1) continue;
+        double* const rowA = A[i];
+        const double f0 = rowA[k];
+        const double f1 = rowA[k + 1] - f0 * e;
+        Kernels::subtractTwoMultiples(rowA + k + 2, pivotA + k + 2, f0, nextA + k + 2, f1,
+                                      n - k - 2);
+        Kernels::subtractTwoMultiples(I + i * n, pivotI, f0, nextI, f1, n);
+    }
+    double* const rowA = A[k];
+    const double g = rowA[k + 1];
+    Kernels::subtractMultiple(rowA + k + 2, nextA + k + 2, g, n - k - 2);
+    Kernels::subtractMultiple(I + k * n, nextI, g, n);
+    return 0;
+}
+
 template <class Kernels>
 inline long invertWith(double** A, double* I, long n, double minPivot) {
-    for (long k = 0; k < n; ++k) {
-        const long p = pivotRow(A, k, n);
-        if (std::fabs(A[p][k]) < minPivot) return 1;
-        double* const pivotI = I + k * n;
-        if (p != k) {
-            std::swap(A[p], A[k]);
-            Kernels::exchange(pivotI, I + p * n, n);
-        }
-        const double* const pivotA = A[k];
-        const double d = pivotA[k];
-        if (d != 1.0) {
-            const double r = 1.0 / d;
-            Kernels::scale(A[k] + k + 1, r, n - k - 1);
-            Kernels::scale(pivotI, r, n);
-        }
-        // The other rows two at a time, each pair sharing its reads of the pivot row.
-        long i = k == 0 ? 1 : 0;
-        while (i < n) {
-            long j = i + 1 == k ? i + 2 : i + 1;
-            if (j >= n) break;
-            const double f0 = A[i][k];
-            const double f1 = A[j][k];
-            Kernels::subtractMultiples(A[i] + k + 1, A[j] + k + 1, pivotA + k + 1, f0, f1,
-                                       n - k - 1);
-            Kernels::subtractMultiples(I + i * n, I + j * n, pivotI, f0, f1, n);
-            i = j + 1 == k ? j + 2 : j + 1;
-        }
-        if (i < n) {
-            const double f = A[i][k];
-            Kernels::subtractMultiple(A[i] + k + 1, pivotA + k + 1, f, n - k - 1);
-            Kernels::subtractMultiple(I + i * n, pivotI, f, n);
-        }
+    long k = 0;
+    for (; k + 1 < n; k += 2) {
+        if (eliminateTwoColumns<Kernels>(A, I, n, k, minPivot) != 0) return 1;
+    }
+    if (k < n) {
+        if (!takePivot<Kernels>(A, I, n, k, minPivot)) return 1;
+        eliminateColumn<Kernels>(A, I, n, k);
     }
     return 0;
 }

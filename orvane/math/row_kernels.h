@@ -33,6 +33,13 @@ struct ScalarRowKernels {
             row1[j] -= f1 * pivot[j];
         }
     }
+    // row[j] = (row[j] - f0 · pivot0[j]) - f1 · pivot1[j] for j < count: two elimination steps
+    // on one row in a single pass, each rounded as on its own.
+    static void subtractTwoMultiples(double* row, const double* pivot0, double f0,
+                                     const double* pivot1, double f1, long count) {
+        for (long j = 0; j < count; ++j)
+            row[j] = (row[j] - f0 * pivot0[j]) - f1 * pivot1[j];
+    }
     // row[j] *= r for j < count.
     static void scale(double* row, double r, long count) {
         for (long j = 0; j < count; ++j)
@@ -81,6 +88,18 @@ struct Sse2RowKernels {
             row0[j] -= f0 * pivot[j];
             row1[j] -= f1 * pivot[j];
         }
+    }
+    static void subtractTwoMultiples(double* row, const double* pivot0, double f0,
+                                     const double* pivot1, double f1, long count) {
+        const __m128d factor0 = _mm_set1_pd(f0);
+        const __m128d factor1 = _mm_set1_pd(f1);
+        long j = 0;
+        for (; j + 2 <= count; j += 2) {
+            const __m128d once =
+                _mm_sub_pd(_mm_loadu_pd(row + j), _mm_mul_pd(factor0, _mm_loadu_pd(pivot0 + j)));
+            _mm_storeu_pd(row + j, _mm_sub_pd(once, _mm_mul_pd(factor1, _mm_loadu_pd(pivot1 + j))));
+        }
+        if (j < count) row[j] = (row[j] - f0 * pivot0[j]) - f1 * pivot1[j];
     }
     static void scale(double* row, double r, long count) {
         const __m128d factor = _mm_set1_pd(r);
@@ -152,6 +171,20 @@ struct Avx2RowKernels {
             row0[j] -= f0 * pivot[j];
             row1[j] -= f1 * pivot[j];
         }
+    }
+    __attribute__((target("avx2"))) static void subtractTwoMultiples(
+        double* row, const double* pivot0, double f0, const double* pivot1, double f1, long count) {
+        const __m256d factor0 = _mm256_set1_pd(f0);
+        const __m256d factor1 = _mm256_set1_pd(f1);
+        long j = 0;
+        for (; j + 4 <= count; j += 4) {
+            const __m256d once = _mm256_sub_pd(_mm256_loadu_pd(row + j),
+                                               _mm256_mul_pd(factor0, _mm256_loadu_pd(pivot0 + j)));
+            _mm256_storeu_pd(
+                row + j, _mm256_sub_pd(once, _mm256_mul_pd(factor1, _mm256_loadu_pd(pivot1 + j))));
+        }
+        for (; j < count; ++j)
+            row[j] = (row[j] - f0 * pivot0[j]) - f1 * pivot1[j];
     }
     __attribute__((target("avx2"))) static void scale(double* row, double r, long count) {
         const __m256d factor = _mm256_set1_pd(r);

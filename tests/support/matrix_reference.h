@@ -34,7 +34,10 @@ inline Values scrambled(long n, unsigned seed) {
 
 // Gauss-Jordan on the rows [A | I], pivoting on the first largest modulus and scaling by 1/d.
 // The implementation leaves out the columns of A that are done; they never reach the inverse.
-inline Values referenceInverse(long n, const Values& a) {
+// A pivot of modulus below 1e-15 stops it with *status 1 (when given) and the right half as
+// far as it got.
+inline Values referenceInverse(long n, const Values& a, long* status = nullptr) {
+    if (status != nullptr) *status = 0;
     std::vector<Values> w(static_cast<std::size_t>(n), Values(2 * n, 0.0));
     for (long i = 0; i < n; ++i) {
         std::copy(a.begin() + i * n, a.begin() + (i + 1) * n, w[i].begin());
@@ -44,6 +47,10 @@ inline Values referenceInverse(long n, const Values& a) {
         long p = k;
         for (long i = k + 1; i < n; ++i)
             if (std::fabs(w[i][k]) > std::fabs(w[p][k])) p = i;
+        if (std::fabs(w[p][k]) < 1e-15) {
+            if (status != nullptr) *status = 1;
+            break;
+        }
         std::swap(w[p], w[k]);
         const double d = w[k][k];
         for (double& v : w[k])
