@@ -19,6 +19,7 @@
 
 namespace orvane::row_kernels {
 
+// Plain loops, one element at a time.
 struct ScalarRowKernels {
     // row[j] -= f · pivot[j] for j < count.
     static void subtractMultiple(double* row, const double* pivot, double f, long count) {
@@ -57,6 +58,7 @@ struct ScalarRowKernels {
 
 #if defined(__x86_64__)
 
+// Two elements per instruction, in 128-bit SSE2 registers.
 struct Sse2RowKernels {
     static void subtractMultiple(double* row, const double* pivot, double f, long count) {
         const __m128d factor = _mm_set1_pd(f);
@@ -123,6 +125,7 @@ struct Sse2RowKernels {
     }
 };
 
+// Four elements per instruction, in 256-bit registers; callable only on an AVX2 processor.
 struct Avx2RowKernels {
     __attribute__((target("avx2"))) static void subtractMultiple(double* row, const double* pivot,
                                                                  double f, long count) {
