@@ -28,7 +28,6 @@ TARGETS = {
     ("cubic_rSolveCE", "gsl"): 1,
     ("cubic_findRoots", "gsl"): 1,
     ("poly_roots", "gsl"): 0.6,
-    ("poly_roots_polished", "gsl"): 0.6,
     ("array_append_walk", "std::vector"): 1.2,
     ("set_insert", "std::set"): 1.2,
     ("set_contains", "std::set"): 1.2,
