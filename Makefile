@@ -4,7 +4,8 @@
 #   make fuzz      run every fuzz target for FUZZ_SECONDS (default 60) under ASan+UBSan
 #   make coverage  run the tests on an instrumented build and print the library's coverage
 #   make docs      the API reference from the header comments (build-docs/html); any warning fails
-#   make bench     install the peer libraries, build in Release, run every benchmark, print the table
+#   make bench     install the peer libraries, build at -O2 and -O3, run every benchmark in each,
+#                  print the table with both ratios
 #   make verify    the numerics beside GSL on a million random polynomials (about 20 s)
 
 JOBS ?= 2
@@ -74,23 +75,33 @@ docs:
 	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
 	@echo "API reference: build-docs/html/index.html"
 
-# BENCH_FILTER picks workloads by a regular expression (BENCH_FILTER='grep|eval'); BENCH_ARGS
-# passes further options to Google Benchmark.
+# Two builds, each with its own copy of every peer compiled alongside: build-bench/o2 with the
+# library's default build type (RelWithDebInfo, -O2 -g) and build-bench/o3 (Release, -O3), neither
+# with -march. The table gives both ratios side by side. BENCH_FILTER picks workloads by a regular
+# expression (BENCH_FILTER='grep|eval'); BENCH_ARGS passes further options to Google Benchmark.
 BENCH_REPETITIONS ?= 5
 BENCH_FILTER ?= .
 BENCH_ARGS ?=
+BENCH_BUILDS := o2:RelWithDebInfo o3:Release
 bench:
 	@scripts/setup.sh bench
-	$(CMAKE_CONFIGURE) -B build-bench -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Release \
-	  -DORVANE_BUILD_BENCH=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF >/dev/null
-	cmake --build build-bench -j $(JOBS)
-	./build-bench/bench/orvane-bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
-	  --benchmark_enable_random_interleaving=true --benchmark_display_aggregates_only=true \
-	  --benchmark_out=build-bench/bench-results.json \
-	  --benchmark_out_format=json --benchmark_filter='$(BENCH_FILTER)' $(BENCH_ARGS) \
-	  >build-bench/bench-console.txt
-	@python3 bench/report.py build-bench/bench-results.json | tee build-bench/bench-table.md
-	@echo "(raw results: build-bench/bench-results.json)"
+	@set -e; for b in $(BENCH_BUILDS); do \
+	  dir=build-bench/$${b%%:*}; \
+	  $(CMAKE_CONFIGURE) -B $$dir -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=$${b#*:} \
+	    -DORVANE_BUILD_BENCH=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_CLI=OFF >/dev/null; \
+	  cmake --build $$dir -j $(JOBS); \
+	done
+	@set -e; for b in $(BENCH_BUILDS); do \
+	  dir=build-bench/$${b%%:*}; echo "running $$dir/bench/orvane-bench"; \
+	  ./$$dir/bench/orvane-bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
+	    --benchmark_enable_random_interleaving=true --benchmark_display_aggregates_only=true \
+	    --benchmark_out=$$dir/bench-results.json \
+	    --benchmark_out_format=json --benchmark_filter='$(BENCH_FILTER)' $(BENCH_ARGS) \
+	    >$$dir/bench-console.txt; \
+	done
+	@python3 bench/report.py -O2=build-bench/o2/bench-results.json \
+	  -O3=build-bench/o3/bench-results.json | tee build-bench/bench-table.md
+	@echo "(raw results: build-bench/o2/bench-results.json, build-bench/o3/bench-results.json)"
 
 clean:
 	rm -rf build build-sanitize build-fuzz build-coverage build-docs build-bench .fuzz-work

@@ -8,6 +8,7 @@
 #include <list>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "orvane/tools.h"
@@ -201,46 +202,49 @@ const bool setUnion = [] {
     return true;
 }();
 
-// ---- list: a cursor walk over N elements ----
+// ---- list: a cursor walk over N and 10 N elements ----
 // Ours walks with the list's own cursor as a caller gets it from createCursor (the typed pointer
 // it returns); the standard side with an iterator.
 
 const bool listWalk = [] {
-    add("list_walk", kSize, "ours", [](benchmark::State& state) {
-        const auto input = randomPointers(kN);
-        V_ListVoidPtr list;
-        for (void* p : input)
-            list.insert(p);
-        std::uintptr_t sum = 0;
-        for (auto _ : state) {
-            std::unique_ptr<V_PListVoidCursor> c(list.createCursor());
-            for (c->first(); c->valid(); c->next())
-                sum += reinterpret_cast<std::uintptr_t>(c->current());
-            benchmark::DoNotOptimize(sum);
-        }
-        recordPeak(state, [&] {
-            V_ListVoidPtr copy;
+    for (long n : {kN, 10 * kN}) {
+        const std::string size = std::to_string(n);
+        add("list_walk", size, "ours", [n](benchmark::State& state) {
+            const auto input = randomPointers(n);
+            V_ListVoidPtr list;
             for (void* p : input)
-                copy.insert(p);
+                list.insert(p);
+            std::uintptr_t sum = 0;
+            for (auto _ : state) {
+                std::unique_ptr<V_PListVoidCursor> c(list.createCursor());
+                for (c->first(); c->valid(); c->next())
+                    sum += reinterpret_cast<std::uintptr_t>(c->current());
+                benchmark::DoNotOptimize(sum);
+            }
+            recordPeak(state, [&] {
+                V_ListVoidPtr copy;
+                for (void* p : input)
+                    copy.insert(p);
+            });
         });
-    });
-    add("list_walk", kSize, "std::list", [](benchmark::State& state) {
-        const auto input = randomPointers(kN);
-        std::list<void*> list;
-        for (void* p : input)
-            list.push_back(p);
-        std::uintptr_t sum = 0;
-        for (auto _ : state) {
-            for (auto it = list.begin(); it != list.end(); ++it)
-                sum += reinterpret_cast<std::uintptr_t>(*it);
-            benchmark::DoNotOptimize(sum);
-        }
-        recordPeak(state, [&] {
-            std::list<void*> copy;
+        add("list_walk", size, "std::list", [n](benchmark::State& state) {
+            const auto input = randomPointers(n);
+            std::list<void*> list;
             for (void* p : input)
-                copy.push_back(p);
+                list.push_back(p);
+            std::uintptr_t sum = 0;
+            for (auto _ : state) {
+                for (auto it = list.begin(); it != list.end(); ++it)
+                    sum += reinterpret_cast<std::uintptr_t>(*it);
+                benchmark::DoNotOptimize(sum);
+            }
+            recordPeak(state, [&] {
+                std::list<void*> copy;
+                for (void* p : input)
+                    copy.push_back(p);
+            });
         });
-    });
+    }
     return true;
 }();
 

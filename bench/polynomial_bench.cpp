@@ -3,8 +3,9 @@
 // Both sides of a pair solve the same random polynomials. GSL's cubic solver wants a monic
 // cubic, so normalising (one reciprocal of the leading coefficient, three products, as rSolveCE
 // does) is part of its work. Its general solver keeps a workspace allocated once, outside the
-// timed loop, as a user solving many polynomials of one degree would. polyRoots runs without
-// polishing, its usual search: its roots then agree with GSL's to about 1e-7 of their size.
+// timed loop, as a user solving many polynomials of one degree would. poly_roots runs polyRoots
+// without polishing, its usual search: its roots then agree with GSL's to about 1e-7 of their size.
+// poly_roots_polished runs it with polishing, against the same GSL search.
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_poly.h>
 
@@ -176,7 +177,7 @@ bool sameComplexRoots(const VMATH_Complex* ours, const double* peer, std::size_t
     return true;
 }
 
-void polyRootsOurs(benchmark::State& state, std::size_t degree) {
+void polyRootsOurs(benchmark::State& state, std::size_t degree, bool polish) {
     const std::vector<double> real = polynomials(degree);
     std::vector<VMATH_Complex> all(real.size());
     for (std::size_t k = 0; k < real.size(); ++k)
@@ -190,7 +191,7 @@ void polyRootsOurs(benchmark::State& state, std::size_t degree) {
     bool agree = true;
     for (std::size_t p = 0; p < std::min(kSample, kPolynomials) && agree; ++p) {
         agree =
-            VMATH_PolyFunctions::polyRoots(&all[p * stride], degree, roots.data(), false) == 0 &&
+            VMATH_PolyFunctions::polyRoots(&all[p * stride], degree, roots.data(), polish) == 0 &&
             gsl_poly_complex_solve(&real[p * stride], stride, w, peer.data()) == GSL_SUCCESS &&
             sameComplexRoots(roots.data(), peer.data(), degree);
     }
@@ -199,7 +200,7 @@ void polyRootsOurs(benchmark::State& state, std::size_t degree) {
     for (auto _ : state) {
         double sum = 0.0;
         for (std::size_t p = 0; p < kPolynomials; ++p) {
-            VMATH_PolyFunctions::polyRoots(&all[p * stride], degree, roots.data(), false);
+            VMATH_PolyFunctions::polyRoots(&all[p * stride], degree, roots.data(), polish);
             sum += roots[0].re;
         }
         benchmark::DoNotOptimize(sum);
@@ -227,8 +228,12 @@ const bool polynomialRoots = [] {
     for (std::size_t degree : {5u, 9u}) {
         const std::string size = std::to_string(degree);
         add("poly_roots", size, "ours",
-            [degree](benchmark::State& s) { polyRootsOurs(s, degree); });
+            [degree](benchmark::State& s) { polyRootsOurs(s, degree, false); });
         add("poly_roots", size, "gsl", [degree](benchmark::State& s) { polyRootsGsl(s, degree); });
+        add("poly_roots_polished", size, "ours",
+            [degree](benchmark::State& s) { polyRootsOurs(s, degree, true); });
+        add("poly_roots_polished", size, "gsl",
+            [degree](benchmark::State& s) { polyRootsGsl(s, degree); });
     }
     return true;
 }();

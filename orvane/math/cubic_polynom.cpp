@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "orvane/math/equation_solvers.h"
+#include "orvane/math/math_exception.h"
 #include "orvane/math/tolerances.h"
 
 namespace {
@@ -152,6 +153,10 @@ long VMATH_CubicPolynom::findRoots(double* x) const {
     }
 
     const double P = std::pow(std::fabs(R) + std::sqrt(R * R - Q3), 1.0 / 3.0);
-    x[0] = -static_cast<double>(sign(R)) * (P + Q / P) - shift;
+    // −sign(R)·(P + Q/P), sign(R) as a double: R's sign copied onto 1 rather than branched on,
+    // since it follows no pattern a branch predictor could learn; NaN throws as sign() does.
+    if (std::isnan(R)) throw VMATH_WrongNumber();
+    const double sigma = R == 0.0 ? 0.0 : std::copysign(1.0, R);
+    x[0] = -sigma * (P + Q / P) - shift;
     return 1;
 }

@@ -10,12 +10,13 @@ constexpr double kThird = 0.3333333333333333;
 constexpr double kTwo27th = 0.07407407407407407;
 constexpr double kPiThird = 1.0471975511965976;
 
-// The real cube root with the sign of v; NaN stays NaN.
+// The real cube root with the sign of v; ±0 gives +0, NaN stays NaN. The sign is copied, not
+// branched on: the roots' signs follow no pattern a branch predictor could learn. (The root of
+// |v| is positive, so copying v's sign onto it gives the bits that negating it would.)
 double signedCbrt(double v) {
-    if (v > 0.0) return std::pow(v, kThird);
-    if (v < 0.0) return -std::pow(-v, kThird);
     if (v == 0.0) return 0.0;
-    return v;
+    if (std::isnan(v)) return v;
+    return std::copysign(std::pow(std::fabs(v), kThird), v);
 }
 
 int compareDoubles(const void* first, const void* second) {
@@ -102,38 +103,33 @@ long rSolveCE(double a, double b, double c, double d, double* x1, double* x2, do
     const double Q = (kTwo27th * A * A * A - A * B * kThird + C) * 0.5;
     const double D = Q * Q + P * P * P;
 
-    double y[3] = {0.0, 0.0, 0.0};
-    long count;
+    // Each root is written as soon as it is known, y − A/3 for the root y of the depressed cubic.
+    const double shift = A * kThird;
     if (std::fabs(D) < kEps) {
         if (std::fabs(Q) < kEps) {
-            count = 1;
-        } else {
-            const double u = signedCbrt(-Q);
-            y[0] = 2.0 * u;
-            y[1] = -u;
-            count = 2;
+            *x1 = 0.0 - shift;
+            return 1;
         }
-    } else if (D < 0.0) {
+        const double u = signedCbrt(-Q);
+        *x1 = 2.0 * u - shift;
+        *x2 = -u - shift;
+        return 2;
+    }
+    if (D < 0.0) {
         const double r = std::sqrt(-(P * P * P));
         double cosine = -Q / r;
         if (cosine > 1.0) cosine = 1.0;
         if (cosine < -1.0) cosine = -1.0;
         const double phi = std::acos(cosine) * kThird;
         const double t = 2.0 * std::sqrt(-P);
-        y[0] = t * std::cos(phi);
-        y[1] = -t * std::cos(phi + kPiThird);
-        y[2] = -t * std::cos(phi - kPiThird);
-        count = 3;
-    } else {
-        const double s = std::sqrt(D);
-        y[0] = signedCbrt(s - Q) - signedCbrt(s + Q);
-        count = 1;
+        *x1 = t * std::cos(phi) - shift;
+        *x2 = -t * std::cos(phi + kPiThird) - shift;
+        *x3 = -t * std::cos(phi - kPiThird) - shift;
+        return 3;
     }
-    const double shift = A * kThird;
-    double* const out[3] = {x1, x2, x3};
-    for (long i = 0; i < count; ++i)
-        *out[i] = y[i] - shift;
-    return count;
+    const double s = std::sqrt(D);
+    *x1 = (signedCbrt(s - Q) - signedCbrt(s + Q)) - shift;
+    return 1;
 }
 
 long sign(double x) {

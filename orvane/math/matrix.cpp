@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "orvane/base/dump_stream.h"
+#include "orvane/math/matrix_elimination.h"
 
 namespace {
 
@@ -28,52 +29,7 @@ std::unique_ptr<double[]> allocateZeroed(long n) {
         [n] { return std::unique_ptr<double[]>(new double[static_cast<std::size_t>(n)]()); });
 }
 
-// row[j] *= r for j < count.
-void scaleRow(double* row, double r, long count) {
-    for (long j = 0; j < count; ++j)
-        row[j] *= r;
-}
-
-// row[j] -= f · pivot[j] for j < count: each element on its own, so the loop vectorises and
-// every element gets the same bits in any column order.
-void subtractMultiple(double* row, const double* pivot, double f, long count) {
-    for (long j = 0; j < count; ++j)
-        row[j] -= f * pivot[j];
-}
-
-// Gaussian elimination with partial pivoting (first maximum wins) on the n x (n + 1) rows W, the
-// multipliers stored in the eliminated positions, no zero-pivot test until the last pivot; then
-// back substitution into x. `swapRows(p, k)` exchanges the contents of rows p and k.
-template <class SwapRows>
-long eliminate(double** W, double* x, long n, const SwapRows& swapRows) {
-    for (long k = 0; k + 1 < n; ++k) {
-        long p = k;
-        for (long i = k + 1; i < n; ++i) {
-            if (std::fabs(W[i][k]) > std::fabs(W[p][k])) p = i;
-        }
-        if (p != k) swapRows(p, k);
-        const double* const pivot = W[k];
-        for (long i = k + 1; i < n; ++i) {
-            double* const target = W[i];
-            const double f = target[k] / pivot[k];
-            subtractMultiple(target + k + 1, pivot + k + 1, f, n - k);
-            target[k] = f;
-        }
-    }
-    if (W[n - 1][n - 1] == 0.0) return -1;
-
-    x[n - 1] = W[n - 1][n] / W[n - 1][n - 1];
-    for (long i = n - 2; i >= 0; --i) {
-        const double* const r = W[i];
-        double value = r[n];
-        for (long j = i + 1; j < n; ++j)
-            value -= r[j] * x[j];
-        x[i] = value / r[i];
-    }
-    return 0;
-}
-
-// gaussj's rows held in one block when up to this many fit their pointers on the stack.
+// The row pointers of a private copy live on the stack for up to this many rows.
 constexpr long kLocalRows = 32;
 
 }  // namespace
@@ -224,11 +180,8 @@ bool VMATH_Matrix::isEqual(const VMATH_Matrix& m) const {
     return true;
 }
 
-// Gauss-Jordan with partial pivoting on a copy A, eliminating column k below and then above the
-// pivot. Every element is updated on its own (row[j] -= f·pivotRow[j]), so the columns may be
-// visited in any order without changing a bit. Columns of A at or left of the pivot column are
-// never read again once that column is done, so A's rows are updated only right of it; `inv` gets
-// every column.
+// Gauss-Jordan with partial pivoting on a private copy of the elements, whose rows are held by
+// pointer; matrix_elimination.h gives the loop order.
 long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
     if (sizeI != sizeJ) throw VMATH_WrongMatrixOperation(VMATH_WrongMatrixOperation::eNotSquare);
     if (inv.sizeI != sizeI || inv.sizeJ != sizeJ)
@@ -236,37 +189,17 @@ long VMATH_Matrix::inverse_matrix(VMATH_Matrix& inv) const {
     const long n = sizeI;
     std::vector<double> work = orvane::allocating(
         [&] { return std::vector<double>(elements.get(), elements.get() + count()); });
-    double* const A = work.data();
-    double* const I = inv.MakeIMatrix().elements.get();
-    auto row = [n](double* m, long i) { return m + i * n; };
-
-    for (long k = 0; k < n; ++k) {
-        long p = k;
-        for (long i = k + 1; i < n; ++i) {
-            if (std::fabs(row(A, i)[k]) > std::fabs(row(A, p)[k])) p = i;
-        }
-        if (std::fabs(row(A, p)[k]) < kEps) return 1;
-        double* const pivotA = row(A, k);
-        double* const pivotI = row(I, k);
-        if (p != k) {
-            std::swap_ranges(pivotA + k, pivotA + n, row(A, p) + k);
-            std::swap_ranges(pivotI, pivotI + n, row(I, p));
-        }
-        const double d = pivotA[k];
-        if (d != 1.0) {
-            const double r = 1.0 / d;
-            scaleRow(pivotA + k + 1, r, n - k - 1);
-            scaleRow(pivotI, r, n);
-        }
-        for (long i = 0; i < n; ++i) {
-            if (i == k) continue;
-            double* const rowA = row(A, i);
-            const double f = rowA[k];
-            subtractMultiple(rowA + k + 1, pivotA + k + 1, f, n - k - 1);
-            subtractMultiple(row(I, i), pivotI, f, n);
-        }
+    double* local[kLocalRows];
+    std::vector<double*> heapRows;
+    double** rows = local;
+    if (n > kLocalRows) {
+        heapRows =
+            orvane::allocating([n] { return std::vector<double*>(static_cast<std::size_t>(n)); });
+        rows = heapRows.data();
     }
-    return 0;
+    for (long i = 0; i < n; ++i)
+        rows[i] = work.data() + i * n;
+    return orvane::matrix_elimination::invert(rows, inv.MakeIMatrix().elements.get(), n, kEps);
 }
 
 void VMATH_Matrix::dump(const V_STRING& name) const {
@@ -331,8 +264,7 @@ long VMATH_Matrix::gaussj(double** a, double* x, long n, bool copy) {
     const unsigned long rows = static_cast<unsigned long>(n);
     const unsigned long cols = rows + 1;
     if (!copy) {
-        return eliminate(a, x, n,
-                         [a, cols](long p, long k) { std::swap_ranges(a[p], a[p] + cols, a[k]); });
+        return orvane::matrix_elimination::solve(a, x, n, false);
     }
     if (cols > PTRDIFF_MAX / sizeof(double) / rows) return -1;
     const std::unique_ptr<double[]> values(new (std::nothrow) double[rows * cols]);
@@ -349,7 +281,7 @@ long VMATH_Matrix::gaussj(double** a, double* x, long n, bool copy) {
         W[i] = values.get() + i * cols;
         std::copy(a[i], a[i] + cols, W[i]);
     }
-    return eliminate(W, x, n, [W](long p, long k) { std::swap(W[p], W[k]); });
+    return orvane::matrix_elimination::solve(W, x, n, true);
 }
 
 // The Thomas algorithm: forward sweep with the work array g, then back substitution.

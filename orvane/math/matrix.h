@@ -19,7 +19,9 @@
 //
 // Rounding follows fixed loop orders: a product element is this(i, 0)·m(0, j) plus the further
 // terms in increasing k; a division multiplies by 1/d computed once; inverse_matrix and gaussj
-// run the elimination loops in the orders documented at their definitions.
+// update each element on their own, pivot step after pivot step, and gaussj's back substitution
+// subtracts in increasing column order. The row updates run two or four elements at a time where
+// the processor can (SSE2, AVX2, chosen when first used), with the same bits on every path.
 //
 // Exception codes (VMATH_WrongMatrixOperation::getCode()): 1 bad column index, 2 product of
 // mismatched operands, 3 inverse of a non-square matrix, 4 bad row index, 5 bad dimensions at

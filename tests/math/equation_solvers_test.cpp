@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <vector>
 
+#include "support/cubic_reference.h"
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
 
@@ -104,6 +108,26 @@ TEST(rSolveCE, FollowsCardanosCasesAndSolvesTheQuadraticForAZeroLeadingCoefficie
     EXPECT_TRUE(std::isnan(x[0]));
     EXPECT_EQ(rSolveCE(1, 0, 0, kInf, &x[0], &x[1], &x[2]), 1);
     EXPECT_FALSE(std::isfinite(x[0]));
+}
+
+TEST(rSolveCE, GivesTheStraightforwardFormulasRootsBitForBit) {
+    const std::vector<std::array<double, 4>> cubics = cubic_reference::testCubics();
+    long mismatches = 0;
+    for (const auto& [a, b, c, d] : cubics) {
+        double x[3] = {kUnset, kUnset, kUnset};
+        double expected[3] = {kUnset, kUnset, kUnset};
+        const long count = rSolveCE(a, b, c, d, &x[0], &x[1], &x[2]);
+        const long expectedCount = cubic_reference::rSolveCE(a, b, c, d, expected);
+        bool same = count == expectedCount;
+        // A NaN's sign and payload are not fixed by the source (a compiler folding an invalid
+        // operation may pick another NaN than the processor), so any NaN matches any other.
+        for (long i = 0; i < 3 && same; ++i)
+            same = bitsOf(x[i]) == bitsOf(expected[i]) ||
+                   (std::isnan(x[i]) && std::isnan(expected[i]));
+        if (!same && ++mismatches <= 5)
+            ADD_FAILURE() << a << " " << b << " " << c << " " << d << ": " << count << " roots";
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(sign, SignOfEveryKindOfDouble) {
