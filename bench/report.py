@@ -21,6 +21,10 @@ TARGETS = {
     ("grep_class", "std::regex"): 0.1,
     ("grep_repeat", "std::regex"): 0.1,
     ("grep_literal", "posix"): 1,
+    ("grep_literal", "memmem"): 1.5,
+    ("grep_nested_star", "re2", "4194304"): 10,
+    ("grep_nested_plus", "re2", "4194304"): 10,
+    ("grep_nested_any", "re2", "4194304"): 10,
     ("grep_class", "posix"): 1,
     ("grep_repeat", "posix"): 1,
     ("matrix_inverse", "eigen"): 1,
@@ -45,6 +49,8 @@ UNITS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 # The order of the table's rows (the run itself may take the workloads in any order).
 WORKLOADS = ["eval_typical", "eval_number", "grep_literal", "grep_class", "grep_repeat", "grep_all",
+             "grep_nested_star", "grep_nested_plus", "grep_nested_any", "grep_long_literal",
+             "grep_all_star", "grep_all_repeat",
              "matrix_inverse", "matrix_gaussj", "cubic_rSolveCE", "cubic_findRoots", "poly_roots",
              "poly_roots_polished",
              "array_append_walk", "set_insert", "set_contains", "set_union", "list_walk",
