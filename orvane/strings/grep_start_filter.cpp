@@ -50,6 +50,24 @@ private:
     std::vector<std::uint32_t> m_stack;
 };
 
+// Whether the automaton is a plain chain of `letters` letter states from the entry to the final
+// state, through null states that do not branch: no repetition, no choice. Only then does every
+// attempt that meets the letters reach the end of the pattern (the walk above follows every way
+// through repetitions, also those that a repetition's minimum closes).
+bool plainChain(const VSTRI_StateSet& states, std::size_t letters) {
+    const std::size_t last = states.size() - 1;
+    std::uint32_t s = states[0].next1;
+    for (std::size_t seen = 0, steps = 0; steps <= states.size(); ++steps) {
+        if (s == 0 || s >= states.size()) return false;
+        const VSTRI_Tripel& t = states[s];
+        if (t.next1 != t.next2 || t.kind == VSTRI_Tripel::Repetition) return false;
+        if (s == last) return seen == letters && t.next1 == 0;
+        if (t.kind == VSTRI_Tripel::Letter) ++seen;
+        s = t.next1;
+    }
+    return false;
+}
+
 // How common a byte is in ordinary text, higher for more common: the blank, then the lower-case
 // letters by their frequency in English prose, then the capitals, digits and punctuation; control
 // bytes and bytes above 127 are the rarest. A literal is looked for by its least common byte.
@@ -113,7 +131,7 @@ void VSTRI_StartFilter::build(const VSTRI_StateSet& states) {
     for (std::size_t k = 0;; ++k) {
         // The literal has led to the final state: it is the whole pattern.
         if (literal && k > 0 && ahead.size() == 1 && ahead[0] + 1 == states.size()) {
-            m_whole = !anchored;
+            m_whole = !anchored && plainChain(states, k);
             break;
         }
         letters.clear();

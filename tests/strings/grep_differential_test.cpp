@@ -64,3 +64,16 @@ TEST(VSTRI_GrepDifferential, FindsLongLiteralPrefixesAsTheReferenceDoes) {
     }
     EXPECT_EQ(differences, 0u) << "of " << searches << " searches";
 }
+
+// Searches that once differed: a literal reached through a repetition whose minimum the empty
+// way around it can never meet, so that no attempt reaches the end of the pattern.
+TEST(VSTRI_GrepDifferential, FindsWhatTheReferenceFindsWhereTheyOnceDiffered) {
+    const orvane::test::GrepCase cases[] = {
+        {"((b*)*)\\{2\\}a", true, "a", 1, false, 5},
+        {"((b*)+)\\{2\\}a", true, "bba", 1, true, 1},
+        {"^(((ba|^aab+|aB+)*)+)\\{4\\}a)*.[abc$|a?B\\{2,\\}c\\{3\\}$", true, " ab .bba.abA.Ba b AA",
+         1, false, 1},
+    };
+    for (const orvane::test::GrepCase& c : cases)
+        EXPECT_EQ(orvane::test::compareWithReference(c), "") << c.pattern;
+}
