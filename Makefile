@@ -7,13 +7,15 @@
 #   make bench     install the peer libraries, build at -O2 and -O3, run every benchmark in each,
 #                  print the table with both ratios
 #   make verify    the numerics beside GSL on a million random polynomials (about 20 s)
+#   make mutate    plant every fault of scripts/mutants/ in turn, run the suite against each and
+#                  print the kill rate per subsystem and every fault that survived
 
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 CMAKE_CONFIGURE = cmake -S . $(GENERATOR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: demo test test-plain test-sanitize verify fuzz coverage docs bench clean
+.PHONY: demo test test-plain test-sanitize verify mutate fuzz coverage docs bench clean
 
 demo:
 	@scripts/setup.sh base
@@ -46,6 +48,10 @@ verify:
 	cmake --build build -j $(JOBS) --target orvane_tests
 	ORVANE_PEER_POLYNOMIALS=$(VERIFY_POLYNOMIALS) ./build/tests/orvane_tests \
 	  --gtest_filter='PeerComparison.*'
+
+mutate:
+	@scripts/setup.sh mutate
+	python3 scripts/mutate.py --jobs $(JOBS)
 
 fuzz:
 	@scripts/setup.sh fuzz
@@ -104,4 +110,4 @@ bench:
 	@echo "(raw results: build-bench/o2/bench-results.json, build-bench/o3/bench-results.json)"
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-coverage build-docs build-bench .fuzz-work
+	rm -rf build build-sanitize build-fuzz build-coverage build-docs build-bench build-mutate .fuzz-work

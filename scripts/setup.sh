@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, from the distribution's packages, when it is missing.
-# Usage: scripts/setup.sh [base|sanitize|coverage|fuzz|docs|bench|all]   (default: base)
+# Usage: scripts/setup.sh [base|sanitize|coverage|fuzz|docs|bench|mutate|all]   (default: base)
 set -euo pipefail
 
 want=${1:-base}
@@ -25,6 +25,9 @@ case "$want" in
 esac
 case "$want" in
   coverage|all) need_cmd gcovr gcovr ;;
+esac
+case "$want" in
+  mutate|all) need_cmd python3 python3 ;;  # runs the mutation run
 esac
 case "$want" in
   docs|all)

@@ -2,7 +2,12 @@
 # Called by CTest with -DTOOL=<program> -DWORK=<scratch folder>.
 file(MAKE_DIRECTORY ${WORK})
 set(ENV{ORVANE_REGISTRY} ${WORK}/registry.ini)
-set(failures 0)
+# FAIL_FAST stops at the first failed check (the mutation run wants only a yes or no).
+if(FAIL_FAST)
+  set(failure FATAL_ERROR)
+else()
+  set(failure SEND_ERROR)
+endif()
 
 # check(NAME EXPECTED_EXIT STDIN_TEXT_OR_EMPTY EXPECTED_STDOUT_REGEX ARGS...)
 function(check name expected_exit input expected)
@@ -14,7 +19,7 @@ function(check name expected_exit input expected)
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   endif()
   if(NOT rc STREQUAL expected_exit OR NOT out MATCHES "${expected}")
-    message(SEND_ERROR "${name}: exit ${rc} (wanted ${expected_exit})\nstdout:\n${out}\nstderr:\n${err}\nwanted stdout matching: ${expected}")
+    message(${failure} "${name}: exit ${rc} (wanted ${expected_exit})\nstdout:\n${out}\nstderr:\n${err}\nwanted stdout matching: ${expected}")
   endif()
 endfunction()
 
@@ -28,7 +33,7 @@ function(check_stderr name expected_exit input expected expected_err)
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   endif()
   if(NOT rc STREQUAL expected_exit OR NOT out MATCHES "${expected}" OR NOT err MATCHES "${expected_err}")
-    message(SEND_ERROR "${name}: exit ${rc} (wanted ${expected_exit})\nstdout:\n${out}\nstderr:\n${err}\nwanted stdout matching: ${expected}\nwanted stderr matching: ${expected_err}")
+    message(${failure} "${name}: exit ${rc} (wanted ${expected_exit})\nstdout:\n${out}\nstderr:\n${err}\nwanted stdout matching: ${expected}\nwanted stderr matching: ${expected_err}")
   endif()
 endfunction()
 
@@ -37,7 +42,7 @@ function(check_full name expected_err)
   execute_process(COMMAND ${TOOL} ${ARGN} INPUT_FILE ${WORK}/full.in OUTPUT_FILE /dev/full
                   RESULT_VARIABLE rc ERROR_VARIABLE err)
   if(NOT rc STREQUAL "2" OR NOT err MATCHES "${expected_err}")
-    message(SEND_ERROR "${name}: exit ${rc} (wanted 2)\nstderr:\n${err}\nwanted stderr matching: ${expected_err}")
+    message(${failure} "${name}: exit ${rc} (wanted 2)\nstderr:\n${err}\nwanted stderr matching: ${expected_err}")
   endif()
 endfunction()
 file(WRITE ${WORK}/full.in "color\n")
@@ -260,7 +265,7 @@ check_stderr(html_cut_short 1 "" "^$" "invalid UTF-8 at byte 3 " html "ab${cut}"
 # pkg-config flags leave the standard to the user.
 file(READ ${CMAKE_CURRENT_LIST_DIR}/../../cmake/orvane-tools.pc.in pc_template)
 if(pc_template MATCHES "-std=")
-  message(SEND_ERROR "pc_no_std: the pkg-config template sets a -std option")
+  message(${failure} "pc_no_std: the pkg-config template sets a -std option")
 endif()
 
 # paper only reads: neither a listing nor a named size creates the settings file.
@@ -269,7 +274,7 @@ set(ENV{ORVANE_REGISTRY} ${WORK}/paper-settings/registry.ini)
 check(paper_list_fresh 0 "" "Custom size  0 x 0 mm\n$" paper)
 check(paper_name_fresh 0 "" "^Custom size\n$" paper 100 100)
 if(EXISTS ${WORK}/paper-settings)
-  message(SEND_ERROR "paper_reads_only: paper created ${WORK}/paper-settings")
+  message(${failure} "paper_reads_only: paper created ${WORK}/paper-settings")
 endif()
 set(ENV{ORVANE_REGISTRY} ${WORK}/registry.ini)
 
@@ -300,7 +305,7 @@ if(BASH)
   execute_process(COMMAND ${BASH} -c "${complete}; t ${TOOL} ro; t ${TOOL} grep --i; t ${TOOL} format length ft"
                   OUTPUT_VARIABLE completions RESULT_VARIABLE rc)
   if(NOT rc STREQUAL "0" OR NOT completions STREQUAL "roots\n--ignore-case\nft ft-in\n")
-    message(SEND_ERROR "bash_completion: exit ${rc}, got:\n${completions}")
+    message(${failure} "bash_completion: exit ${rc}, got:\n${completions}")
   endif()
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/run_doc_examples.cmake)
@@ -317,7 +322,7 @@ check_stderr(roots_name_with_digit 1 "" "^$" "coefficient 2 'A1' is rejected\n$"
 execute_process(COMMAND sh -c "\"$0\" grep a < \"$1\"" ${TOOL} ${WORK}
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc STREQUAL "2" OR NOT err MATCHES "cannot read standard input: it is a folder")
-  message(SEND_ERROR "grep_stdin_folder: exit ${rc}\nstderr:\n${err}")
+  message(${failure} "grep_stdin_folder: exit ${rc}\nstderr:\n${err}")
 endif()
 check_stderr(note_point 0 "" "^1\\.0, 2\\.0\n$" "^orvane-tools point: note: '1/2,1' was read with 32-bit integer arithmetic as 1\\.0, 2\\.0 \\(integers divided without remainder\\); real arithmetic gives 1\\.5, 2\\.0\n$" point --from 1,1 "1/2,1")
 check_stderr(note_point_none 0 "" "^2\\.0, 0\\.0\n$" "^$" point "p 2, 0")
