@@ -32,7 +32,8 @@ import time
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 LISTS = ROOT / "scripts" / "mutants"
 WORK = ROOT / "build-mutate"
-SUBSYSTEMS = ["base", "collections", "math", "strings", "units", "events", "cli"]
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+from count_lines import SUBSYSTEMS  # noqa: E402  (one list of subsystems for both scripts)
 
 
 class Fault:
@@ -59,9 +60,12 @@ class Fault:
         return f"{self.path}:{self.line}"
 
     def change(self):
-        first = self.before.splitlines()[0].strip()
-        repl = self.after.splitlines()[0].strip() if self.after else "(deleted)"
-        return f"'{first}' -> '{repl}'"
+        """The first line the fault changes, before and after."""
+        before, after = self.before.splitlines(), self.after.splitlines()
+        for i, line in enumerate(before):
+            if i >= len(after) or after[i] != line:
+                return f"'{line.strip()}' -> '{after[i].strip() if i < len(after) else '(deleted)'}'"
+        return f"'{before[-1].strip()}' -> (lines added)"
 
 
 def parse_lists():
