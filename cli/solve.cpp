@@ -69,8 +69,8 @@ bool printSpecialCount(long count) {
 }
 
 std::string complexText(const _complex& z) {
-    const double im = z.y == 0.0 ? 0.0 : z.y;
-    return formatNumber(z.x) + (im < 0 ? " - " : " + ") + formatNumber(im < 0 ? -im : im) + "i";
+    // formatNumber shows -0 as 0.0, so a zero imaginary part reads "+ 0.0i" whatever its sign.
+    return formatNumber(z.x) + (z.y < 0 ? " - " : " + ") + formatNumber(z.y < 0 ? -z.y : z.y) + "i";
 }
 
 int run(const Args& args) {

@@ -331,3 +331,15 @@ check_stderr(note_point 0 "" "^1\\.0, 2\\.0\n$" "^orvane-tools point: note: '1/2
 check_stderr(note_point_none 0 "" "^2\\.0, 0\\.0\n$" "^$" point "p 2, 0")
 check_stderr(note_quiet_first 0 "" "^4294967294\\.0\n$" "^$" --quiet eval 3-5)
 check_stderr(quiet_alone 2 "" "^$" "unknown command '--quiet'" --quiet)
+
+# Borders the checks above leave open.
+check(convert_rejected 1 "" "^$" convert length m ft abc)
+check(matrix_solve_zero_column 1 "0 1 1\n0 2 1\n" "^singular" matrix solve)
+check_stderr(eval_flag_value 2 "" "^$" "option '--int' takes no value" eval --int=5 7/2)
+check(grep_e_one_letter 0 "zz\n" "^-x\n$" grep -ex ${WORK}/dashes.txt)
+check(split_stdin_newline_only 0 "\n" "^$" split , -)
+check_stderr(roots_failed_unpolished 1 "" "^$" "the 9 complex roots failed" roots --no-polish 1 -2.6950878549793131 -196.6956775429305 1552.5754721464575 20197.735419205877 -228834.28946199588 -724273.10968403192 14841678.700559892 -6546499.6533615328 -369954596.44566125)
+check(roots_exponent_upper 0 "" "^2000\\.0\n$" roots 1 -2E+3)
+check_stderr(roots_caret_end 1 "" "^$" "coefficient 2 rejected at character 3\n  1\\+\n    \\^\n" roots 1 1+)
+check(html_y_umlaut 0 "" "^&yuml;\n$" html "ÿ")
+check(solve_quadratic_complex_none 0 "" "^no root\n$" solve quadratic --complex 0 0 1)
