@@ -150,12 +150,17 @@ class Worker:
             shutil.copy2(source, target)
 
     def configure_and_build(self, jobs):
-        if not (self.build / "build.ninja").exists():
-            rc, out = run(["cmake", "-S", str(self.src), "-B", str(self.build), "-G", "Ninja",
-                           "-DCMAKE_CXX_COMPILER=g++", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                           "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG"])
-            if rc != 0:
-                sys.exit(f"mutate: configuring {self.build} failed:\n{out}")
+        # The programs are not relinked when only the shared library changed, and lld (where
+        # present) links it in a fraction of the default linker's time.
+        options = ["-DCMAKE_CXX_COMPILER=g++", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG",
+                   "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"]
+        linker = "-fuse-ld=lld" if shutil.which("ld.lld") else ""
+        options += [f"-DCMAKE_SHARED_LINKER_FLAGS={linker}", f"-DCMAKE_EXE_LINKER_FLAGS={linker}"]
+        rc, out = run(["cmake", "-S", str(self.src), "-B", str(self.build), "-G", "Ninja"]
+                      + options)
+        if rc != 0:
+            sys.exit(f"mutate: configuring {self.build} failed:\n{out}")
         return self.compile(jobs)
 
     def compile(self, jobs=1, timeout=None):

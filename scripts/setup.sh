@@ -27,7 +27,10 @@ case "$want" in
   coverage|all) need_cmd gcovr gcovr ;;
 esac
 case "$want" in
-  mutate|all) need_cmd python3 python3 ;;  # runs the mutation run
+  mutate|all)
+    need_cmd python3 python3  # runs the mutation run
+    need_cmd ld.lld lld  # relinks the library after each planted fault in a fraction of the time
+    ;;
 esac
 case "$want" in
   docs|all)
