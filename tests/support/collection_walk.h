@@ -1,9 +1,5 @@
-// What the collection tests share: a few pointers to store, building a collection from a list of
-// them, reading it back through its cursor, and the messages and errors the collections raise.
-//
-//   const V_SetVoidPtr set = filled<V_SetVoidPtr>({pc, pa});
-//   EXPECT_EQ(walk(set), (Ptrs{pa, pc}));
-//   EXPECT_EQ(dump.take(), outOfRangeMessage(3, 3));
+// What the collection tests share: pointers to store, a collection built from them, its walk by
+// cursor, and the texts the collections' errors print.
 #ifndef ORVANE_TESTS_SUPPORT_COLLECTION_WALK_H
 #define ORVANE_TESTS_SUPPORT_COLLECTION_WALK_H
 
@@ -21,12 +17,9 @@ using Ptrs = std::vector<const void*>;
 
 // Four objects to point at, in ascending address order: pa < pb < pc < pd.
 inline int g_objects[4];
-inline void* const pa = &g_objects[0];
-inline void* const pb = &g_objects[1];
-inline void* const pc = &g_objects[2];
-inline void* const pd = &g_objects[3];
+inline void *const pa = &g_objects[0], *const pb = &g_objects[1], *const pc = &g_objects[2],
+                   *const pd = &g_objects[3];
 
-// A collection with `ptrs` inserted one by one, in order.
 template <class Collection>
 Collection filled(const Ptrs& ptrs) {
     Collection collection;
@@ -38,7 +31,6 @@ Collection filled(const Ptrs& ptrs) {
 // Longer than any collection the tests build: a cursor that never runs off ends a walk there.
 inline constexpr std::size_t kWalkLimit = 1000;
 
-// The elements in the collection's own order, read with a cursor: first(), then while valid().
 inline Ptrs walk(const V_PCollection& collection) {
     Ptrs seen;
     std::unique_ptr<V_PAbstractCursor> cursor(collection.createCursor());
@@ -47,7 +39,6 @@ inline Ptrs walk(const V_PCollection& collection) {
     return seen;
 }
 
-// The text of the std::length_error that `work` throws, or "no length error".
 inline std::string lengthErrorOf(const std::function<void()>& work) {
     try {
         work();
@@ -62,10 +53,9 @@ inline std::string outOfRangeMessage(unsigned long index, unsigned long cardinal
            " was accessed using the out-of-range index " + std::to_string(index) + ".\n]\n";
 }
 
-inline const char kCursorFailedMessage[] = "[\nThe performed cursor operation failed.\n]\n";
-
+inline const std::string kCursorFailedMessage = "[\nThe performed cursor operation failed.\n]\n";
 inline const std::string kBadCursorMessage =
-    std::string(kCursorFailedMessage) +
+    kCursorFailedMessage +
     "[\nThe cursor is not connected to the collection on which the operation is performed.\n]\n";
 
 #endif
