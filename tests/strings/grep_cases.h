@@ -3,6 +3,8 @@
 #ifndef ORVANE_TESTS_STRINGS_GREP_CASES_H
 #define ORVANE_TESTS_STRINGS_GREP_CASES_H
 
+#include <orvane/strings/grep.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -39,6 +41,12 @@ private:
 // anchors, classes, escapes and now and then an error; texts random or built to make
 // attempts long (runs of one letter, repeated pairs).
 GrepCase makeGrepCase(GrepChoices& choices);
+
+// The matcher of VSTRI_Grep as it is defined (grep_reference.cpp): what `grep.match(text, *list,
+// start, mode)` must do (`list` may be null: no recording). One attempt per start position, each
+// run on its own from scratch; quadratic in the text, but plain.
+bool referenceMatch(const VSTRI_Grep& grep, const V_STRING& text, VSTRI_MatchingList* list,
+                    unsigned long start, VSTRI_Grep::SearchMode mode);
 
 // "" when the search and the reference agree on the result and on every record of the list;
 // otherwise what differs.

@@ -54,22 +54,33 @@ bool compiles(const std::string& pattern) {
 
 TEST(VSTRI_Grep, FindsEveryOccurrenceOrTheFirst) {
     check({{"ab", "xabyab", "2:2 5:2"},
-           {"ab", "xabyab", "2:2", First},
            {"aa", "aaaa", "1:2 2:2 3:2"},
            {"a+", "baaa", "2:3 3:2 4:1"},
            {"colou?r", "color colour", "1:5 7:6"},
            {"a.c", "a-c a c", "1:3"},
-           {"xyz", "xy", ""},
-           {"ab", "xabyab", "5:2", All, 3},
            // Any mode but FirstMatch looks everywhere.
-           {"ab", "xabyab", "2:2 5:2", static_cast<VSTRI_Grep::SearchMode>(5)}});
+           {"ab", "xabyab", "2:2 5:2", static_cast<VSTRI_Grep::SearchMode>(5)},
+           // Starts from 1 to one past the end; others find nothing.
+           {"a*", "", "1:0"},
+           {"a", "aaaa", "", All, 0},
+           {"a*", "aaaa", "5:0", All, 5},
+           {"a", "aaaa", "", All, 4000000000ul},
+           // The shorter end of an alternation is not remembered when the longer branch fails.
+           {"ab|a", "abc", "1:2", First},
+           {"abc|a", "abd", ""},
+           {"a|", "b", "1:0"}});
+    // A full list stops the search; records after the last one written keep what they held.
+    const VSTRI_Grep grep("a", Exact);
+    VSTRI_MatchingList empty(0), old(3);
+    EXPECT_TRUE(grep.match("a", empty, 1, First));
+    old[1] = VSTRI_Match(9, 9);
+    EXPECT_TRUE(grep.match("xa", old, 1, All));
+    EXPECT_TRUE(old[0] == VSTRI_Match(2, 1) && old[1] == VSTRI_Match(9, 9));
 }
 
 TEST(VSTRI_Grep, HoldsAnchorsAtTheTextsEnds) {
-    check({{"^a", "ab", "1:1"},
-           {"^a", "aa", "1:1"} /* anchored: the search stops there */,
+    check({{"^a", "aa", "1:1"} /* anchored: the search stops there */,
            {"^a", "ba", "", First},
-           {"^b", "ab", ""},
            {"^b", "ab", "", All, 2} /* position 1 only */,
            {"a$", "aba", "3:1"},
            {"a*$", "aab", "3:0"},
@@ -79,37 +90,16 @@ TEST(VSTRI_Grep, HoldsAnchorsAtTheTextsEnds) {
            {"^ab|cd$", "abcd", "1:2"}});
 }
 
-TEST(VSTRI_Grep, PrefersTheBranchQueuedFirstInAnAlternation) {
-    check({{"ab|a", "abc", "1:2", First},
-           {"a|ab", "abc", "1:1", First},
-           // The shorter end is not remembered when the longer branch then fails.
-           {"abc|a", "abd", ""},
-           {"a|abc", "abd", "1:1"},
-           // An empty alternative accepts at once.
-           {"a|", "b", "1:0"},
-           {"a||b", "b", "1:0"},
-           {"(a|b)c", "xbc", "2:2"},
-           // After another atom a group is entered at its first branch only.
-           {"x(a|b)", "xa xb", "1:2"}});
-}
-
 TEST(VSTRI_Grep, CountsRepetitionOnItsRepetitionState) {
-    check({{"a\\{2,3\\}", "aa", "1:2"},
-           {"a\\{2,3\\}", "aaaa", "1:3 2:3 3:2"},
-           {"ba\\{2\\}", "baaa", "1:3"},
-           {"ba\\{2,\\}", "baaab", "1:4"},
+    check({{"a\\{2,3\\}", "aaaa", "1:3 2:3 3:2"},
            {"(ab)\\{2\\}", "abababab", "1:4 3:4 5:4"},
-           {"(ab)+", "ababx", "1:4 3:2"},
            // The bounds (1, 1) never force or end the loop: '\{1\}' repeats like '*'.
            {"xa\\{1\\}", "xaaa", "1:4"},
            {"xa\\{1\\}", "x", "1:1"},
            // A dying attempt ends where its repetition was last satisfied ...
            {"a*b", "aaa", "1:3 2:2 3:1"},
-           {"a*b", "aac", "1:2 2:1"},
-           {"ab*c", "abd", "1:2"},
            // ... but the atoms after a repetition must match where nothing was counted.
            {"xa*y", "x", ""},
-           {"ab*c", "a", ""},
            // A state queued twice for one position counts once; cycles of empty moves end.
            {"b*.a\\{1,3\\}", "baaa", "1:4", First},
            {"(a*)*", "aaa", "1:3 2:2 3:1"},
@@ -120,24 +110,18 @@ TEST(VSTRI_Grep, CountsRepetitionOnItsRepetitionState) {
 
 TEST(VSTRI_Grep, FoldsCaseInLiteralsAndClasses) {
     check({{"ab", "AB aB", "1:2 4:2", All, 1, Fold},
-           {"ab", "AB aB", ""},
            {"[a-c]", "B", "1:1", All, 1, Fold},
            {"x[A-C]", "XB", "1:2", All, 1, Fold},
            {"\\0x41", "a", "1:1", All, 1, Fold},
-           {"x[^a-c]", "XB XD", "4:2", All, 1, Fold} /* folded before the negation */,
-           {"1", "1", "1:1", All, 1, Fold}});
+           {"x[^a-c]", "XB XD", "4:2", All, 1, Fold} /* folded before the negation */});
     EXPECT_FALSE(VSTRI_Grep("a", Fold).caseQuestion());
     EXPECT_TRUE(VSTRI_Grep("a", static_cast<VSTRI_Grep::CaseSensitive>(7)).caseQuestion());
 }
 
 TEST(VSTRI_Grep, ReadsClassesAndEscapes) {
     check({{".", " ", ""},
-           {"[^a]", " a", ""},
            {"[^a]", "ab", "2:1"},
-           {"\\0101", "A", "1:1"},
            {"\\0x41\\0X42", "AB", "1:2"},
-           {"\\.", "a.", "2:1"},
-           {"\\n", "\nn", "2:1"},
            {"a\\0x2a", "b*a*", "3:2"},
            {"[]a]", "x]", "2:1"},
            {"[a-]", "x-", "2:1"},
@@ -165,63 +149,26 @@ TEST(VSTRI_Grep, RejectsPatternsThatDoNotCompile) {
         EXPECT_TRUE(compiles(good)) << good;
     EXPECT_EQ(find("a)b", "ac"), "1:1");  // text after an unmatched ")" is ignored
 
-    EXPECT_FALSE(compiles(std::string(600, '(') + "a"));
+    // Groups nest 500 deep at most.
+    EXPECT_TRUE(compiles(std::string(500, '(') + "a" + std::string(500, ')')));
+    EXPECT_FALSE(compiles(std::string(501, '(') + "a" + std::string(501, ')')));
     std::string many = "a";
     for (int i = 0; i < 3000; ++i)
         many += "|a";
     EXPECT_TRUE(compiles(many));
 }
 
-TEST(VSTRI_Grep, HandlesStartPositionsAndTheListsCapacity) {
-    check({{"a*", "", "1:0"},
-           {"a*", "", "", All, 2},
-           {"a", "aaaa", "", All, 0},
-           {"a", "aaaa", "", All, 5},
-           {"a*", "aaaa", "5:0", All, 5},
-           {"a", "aaaa", "", All, 4000000000ul}});
-
-    const VSTRI_Grep grep("a", Exact);
-    VSTRI_MatchingList two(2);
-    two.reinitialize();
-    EXPECT_TRUE(grep.match("aaaaa", two, 1, All));
-    EXPECT_EQ(two[0], VSTRI_Match(1, 1));
-    EXPECT_EQ(two[1], VSTRI_Match(2, 1));
-    VSTRI_MatchingList empty(0);
-    EXPECT_TRUE(grep.match("a", empty, 1, First));
-
-    // Records after the last one written keep what they held.
-    VSTRI_MatchingList old(3);
-    old[1] = VSTRI_Match(9, 9);
-    EXPECT_TRUE(grep.match("xa", old, 1, All));
-    EXPECT_EQ(old[0], VSTRI_Match(2, 1));
-    EXPECT_EQ(old[1], VSTRI_Match(9, 9));
-}
-
 TEST(VSTRI_Grep, CopiesAndComparesPatterns) {
-    VSTRI_Grep grep("a+b", Exact);
+    VSTRI_Grep grep("a+b", Exact), other("b", Fold);
     const VSTRI_Grep copy(grep);
-    EXPECT_EQ(copy.patternString(), V_STRING("a+b"));
-    EXPECT_TRUE(copy.caseQuestion());
-    EXPECT_TRUE(copy == grep);
-    EXPECT_TRUE(copy.match("xaab", 1, First));
-
-    VSTRI_Grep other("b", Fold);
-    EXPECT_TRUE(other != grep);
+    EXPECT_TRUE(copy == grep && copy.patternString() == V_STRING("a+b") && other != grep);
     other = grep;
-    EXPECT_TRUE(other == grep);
-    EXPECT_TRUE(other.match("aab", 1, First));
-    EXPECT_FALSE(other.match("AAB", 1, First));
-    VSTRI_Grep& same = other;
-    other = same;
-    EXPECT_TRUE(other.match("aab", 1, First));
-    EXPECT_FALSE(VSTRI_Grep("a+b", Fold) == grep);
-
-    EXPECT_TRUE(&grep.assign("*", Exact) == &grep);
-    EXPECT_FALSE(grep.isCompiled());
-    EXPECT_FALSE(grep.match("*", 1, All));
-    EXPECT_TRUE(copy.isCompiled());  // the copy keeps its own automaton
+    EXPECT_TRUE(other == grep && !(VSTRI_Grep("a+b", Fold) == grep));
+    EXPECT_TRUE(other.match("aab", 1, First) && !other.match("AAB", 1, First));
+    EXPECT_TRUE(&grep.assign("*", Exact) == &grep && !grep.isCompiled() &&
+                !grep.match("*", 1, All));
+    EXPECT_TRUE(copy.match("xaab", 1, First));  // the copy keeps its own automaton
     grep.assign("B", Fold);
-    EXPECT_TRUE(grep.isCompiled());
     EXPECT_TRUE(grep.match("ab", 1, First));
 }
 
@@ -232,34 +179,27 @@ TEST(VSTRI_Grep, SkipsOnlyPositionsWhereNoMatchCanBegin) {
     const std::string cases = pad + "Q1" + pad + "q2";
     const std::string many = pad + "c1" + pad + "q1d1";
     const std::string last = std::string(20, '-') + "z9" + std::string(20, '-');  // a range's end
+    const std::string window = std::string(64, 'x') + "b";  // the first window of 64 positions
     check({// A first byte found alone, then with the wrong second byte, then at the very end.
            {"zebra", "zzebra zebr zebra", "2:5 13:5"},
-           {"ab", "xxa", ""},
            {"ab", "ab", "1:2"},
-           {"ab", "abab", "3:2", All, 2},
            // A repetition right after the first atom may end a match after one byte.
            {"a+b", "xac", "2:1"},
-           {"v[0-9]+x", "v1y", "1:2", First},
-           {"a+bc", "xad", "2:1"},
            // Patterns that can match without consuming anything are tried everywhere.
-           {"x*", "ab", "1:0 2:0"},
-           {"a|", "ba", "1:0 2:1"},
            {"(ab)?c", "xcabc", "2:1 3:3 5:1"},
-           {"a*", "aa", "3:0", All, 3},
            // Alternatives begin with different bytes.
            {"ab|cd", "xcdab", "2:2 4:2"},
            {"[A-Z][0-9]", ranges.c_str(), "16:2 40:2"},
            {"[acegikmoq]1", many.c_str(), "21:2 43:2"},
            {"[a-z][0-9]", ranges.c_str(), "16:2 38:2 40:2", All, 1, Fold},
            {"q[0-9]", cases.c_str(), "21:2 43:2", All, 1, Fold},
-           {".b", "  ab  bb a", "3:2 7:2"},
            {"[a-z]9", last.c_str(), "21:2"},
+           {"[bc]", window.c_str(), "65:1"},
            {"[^a-y]z", "az zz {z", "4:2 7:2"},
            {"\\0xe9t", "caf\xe9t \xe9", "4:2"},
            // Candidates that fail on their third or fourth byte, or at the end of the text.
            {"[A-Z][a-z][0-9][0-9]", "The Th1 Ab12 Cd3", "9:4"},
            {"abc", "abab abc ab", "6:3"},
-           {"ab(c|d)e", "abce abde abcx", "1:4"},
            {"x[0-9]\\{2\\}y", "x1y x12 x12y", "9:4"},
            {"ab*c", "ac abbc abx", "1:2 4:4 9:2"}});
 }

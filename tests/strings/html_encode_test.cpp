@@ -11,11 +11,6 @@ TEST(VHTML_EncodeString, ReplacesTableCharactersByTheirEntities) {
     EXPECT_EQ(VHTML_EncodeString("\"x\" > y"), V_STRING("&quot;x&quot;&nbsp;&gt&nbsp;y"));
     EXPECT_EQ(VHTML_EncodeString("K\xE4se f\xFCr \xC4rzte"),
               V_STRING("K&auml;se&nbsp;f&uuml;r&nbsp;&Auml;rzte"));
-    EXPECT_EQ(VHTML_EncodeString("it's 5\xD7"
-                                 "3"),
-              V_STRING("it's&nbsp;5\xD7"
-                       "3"));
-    EXPECT_EQ(VHTML_EncodeString(""), V_STRING(""));
     EXPECT_EQ(VHTML_EncodeString(nullptr), V_STRING(""));
 }
 
@@ -23,8 +18,7 @@ TEST(VHTML_EncodeChar, CoversExactlyTheTable) {
     const std::pair<char, const char*> cases[] = {
         {' ', "&nbsp;"},     {'>', "&gt"},        {'\xC0', "&Agrave;"}, {'\xC6', "&AElig;"},
         {'\xDE', "&THORN;"}, {'\xDF', "&szlig;"}, {'\xF1', "&ntilde;"}, {'\xFC', "&uuml;"},
-        {'\xFF', "&yuml;"},  {'\0', ""},
-    };
+        {'\xFF', "&yuml;"},  {'\0', ""}};
     for (const auto& [c, entity] : cases)
         EXPECT_EQ(VHTML_EncodeChar(c), V_STRING(entity)) << static_cast<int>(c);
 

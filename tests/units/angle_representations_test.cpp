@@ -3,6 +3,7 @@
 #include <orvane/units/length_representations.h>
 
 #include <string>
+#include <tuple>
 
 #include "support/representation_checks.h"
 
@@ -43,18 +44,17 @@ TEST(VLOCN_BaseAngleClass, ShowsAnglesUntrimmed) {
 }
 
 TEST(VLOCN_BaseAngleClass, ReadsIntoATemporaryAndKeepsValueOnRejection) {
+    const std::tuple<const VLOCN_AbstractRepresentation*, const char*, double> cases[] = {
+        {VLOCN_AngleDeg::thisRepresentation(), "90", kHalfPi},
+        {VLOCN_AngleDeg::thisRepresentation(), "3*30", kHalfPi},
+        {VLOCN_AngleDeg::thisRepresentation(), "45", 0.7853981633974483},
+        {VLOCN_AngleGon::thisRepresentation(), "100", 1.5707963267948968},
+        {VLOCN_AngleRad::thisRepresentation(), "0.5", 0.5}};
     double v = 0;
-    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("90", v));
-    EXPECT_EQ(v, 1.5707963267948966);
-    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("3*30", v));
-    EXPECT_EQ(v, kHalfPi);
-    EXPECT_TRUE(VLOCN_AngleDeg::thisRepresentation()->asFloat("45", v));
-    EXPECT_EQ(v, 0.7853981633974483);
-    EXPECT_TRUE(VLOCN_AngleGon::thisRepresentation()->asFloat("100", v));
-    EXPECT_EQ(v, 1.5707963267948968);
-    EXPECT_TRUE(VLOCN_AngleRad::thisRepresentation()->asFloat("0.5", v));
-    EXPECT_EQ(v, 0.5);
-
+    for (const auto& [rep, text, rad] : cases) {
+        EXPECT_TRUE(rep->asFloat(text, v)) << text;
+        EXPECT_EQ(v, rad) << text;
+    }
     for (const char* bad : {"", "2 3", "1+2)", "abc"}) {
         v = 42.0;
         EXPECT_FALSE(VLOCN_AngleDeg::thisRepresentation()->asFloat(bad, v)) << bad;
@@ -70,6 +70,7 @@ TEST(VLOCN_BaseAngleClass, FoldsAngles) {
     EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(-7.0), -0.7168146928204138);
     EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(-1.0), 5.283185307179586);
     EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(1.0), 1.0);
+    EXPECT_EQ(VLOCN_BaseAngleClass::mapRange0to2PI(0.0), 0.0);
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(7.0), 7.0);
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(13.0), 6.716814692820414);
     EXPECT_EQ(VLOCN_BaseAngleClass::map4PI(-13.0), -6.716814692820414);

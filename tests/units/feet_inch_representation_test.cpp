@@ -36,75 +36,62 @@ std::string tupel(const char* text) {
 
 }  // namespace
 
-TEST(VLOCN_FeetInchRepresentation, IsTheFeetAndInchLengthUnit) {
-    EXPECT_EQ(fi()->getUnitRegistryNumber(), 206);
-    EXPECT_EQ(fi()->getUnitDescription().str(), "ft./in.");
-    EXPECT_EQ(fi()->getUnitDescriptionLong().str(), "ft./in.");
-    EXPECT_EQ(fi()->getConversionScalar(), 0.03937007874015748);
-    EXPECT_STREQ(fi()->getEventName(), "LengthUnitChanged");
-    VLOCN_FeetInchRepresentation::setAsActual();
-    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), fi());
-    VLOCN_BaseLengthClass::setFromRegistry(204);
-}
-
 TEST(VLOCN_FeetInchRepresentation, FormatsToTheNearestSixteenthReduced) {
     const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, const char*> cases[] = {
-        {0, "0\""},
-        {-0.0, "0\""},
-        {25.4, "1\""},
-        {12.7, "1/2\""},
-        {3.175, "1/8\""},
-        {304.8, "1'-0\""},
-        {1612.9, "5'-3 1/2\""},
-        {-1612.9, "-5'-3 1/2\""},
-        {-0.1, "-0\""},
-        {1.5875, "1/16\""},
-        {1.5, "1/16\""} /* rounded up */,
-        {0.7, "0\""},
-        {609.6, "2'-0\""},
-        {3657.6, "12'-0\""},
-        {22.225, "7/8\""},
-        {47.625, "1 7/8\""},
-        {19.05, "3/4\""},
-        {6.35, "1/4\""},
-        {311.15, "1'-0 1/4\""},
-        {1e12, "3280839895'-0 3/16\""} /* above 2^31 feet, still positive */,
-        // Huge and non-finite values are shown as inches.
-        {1e20, "3.93700787e+18\""},
-        {-1e20, "-3.93700787e+18\""},
-        {inf, "inf\""},
-        {-inf, "-inf\""},
-    };
+    // Rounded up from half a sixteenth; above 2^31 feet still positive; huge and non-finite
+    // values are shown as inches.
+    const std::pair<double, const char*> cases[] = {{0, "0\""},
+                                                    {-0.0, "0\""},
+                                                    {25.4, "1\""},
+                                                    {12.7, "1/2\""},
+                                                    {3.175, "1/8\""},
+                                                    {304.8, "1'-0\""},
+                                                    {1612.9, "5'-3 1/2\""},
+                                                    {-1612.9, "-5'-3 1/2\""},
+                                                    {-0.1, "-0\""},
+                                                    {1.5875, "1/16\""},
+                                                    {1.5, "1/16\""},
+                                                    {0.7, "0\""},
+                                                    {609.6, "2'-0\""},
+                                                    {3657.6, "12'-0\""},
+                                                    {22.225, "7/8\""},
+                                                    {47.625, "1 7/8\""},
+                                                    {19.05, "3/4\""},
+                                                    {6.35, "1/4\""},
+                                                    {311.15, "1'-0 1/4\""},
+                                                    {1e12, "3280839895'-0 3/16\""},
+                                                    {1e20, "3.93700787e+18\""},
+                                                    {-1e20, "-3.93700787e+18\""},
+                                                    {inf, "inf\""},
+                                                    {-inf, "-inf\""},
+                                                    {std::nan(""), "nan\""}};
     for (const auto& [mm, text] : cases)
         EXPECT_EQ(shown(mm), text) << mm;
     EXPECT_NEAR(read(shown(1e20)), 1e20, 1e12);
 }
 
 TEST(VLOCN_FeetInchRepresentation, ReadsEveryAcceptedForm) {
-    const std::pair<const char*, double> cases[] = {
-        {"5'", 1524.0},
-        {"-5'", -1524.0},
-        {"3\"", 76.2},
-        {"-3\"", -76.2},
-        {"5'3\"", 1600.2},
-        {"5'-3\"", 1600.2},
-        {"-5'3\"", -1600.2},
-        {"-5'-3\"", -1600.2},
-        {"1/2\"", 12.7},
-        {"-1/2\"", -12.7},
-        {"3 1/2\"", 88.9},
-        {"-3 1/2\"", -88.9},
-        {"5'-1/2\"", 1536.7},
-        {"5'-3 1/2\"", 1612.9},
-        {"-5'-3 1/2\"", -1612.9},
-        {" 10 '", 3048.0},
-        {" 5 ' - 3   1 / 2 \" ", 1612.9},
-        {"\t-\t5'\n", -1524.0},
-        {"31/2\"", 393.7},
-        {"0\"", 0.0},
-        {"05'", 1524.0},
-    };
+    const std::pair<const char*, double> cases[] = {{"5'", 1524.0},
+                                                    {"-5'", -1524.0},
+                                                    {"3\"", 76.2},
+                                                    {"-3\"", -76.2},
+                                                    {"5'3\"", 1600.2},
+                                                    {"5'-3\"", 1600.2},
+                                                    {"-5'3\"", -1600.2},
+                                                    {"-5'-3\"", -1600.2},
+                                                    {"1/2\"", 12.7},
+                                                    {"-1/2\"", -12.7},
+                                                    {"3 1/2\"", 88.9},
+                                                    {"-3 1/2\"", -88.9},
+                                                    {"5'-1/2\"", 1536.7},
+                                                    {"5'-3 1/2\"", 1612.9},
+                                                    {"-5'-3 1/2\"", -1612.9},
+                                                    {" 10 '", 3048.0},
+                                                    {" 5 ' - 3   1 / 2 \" ", 1612.9},
+                                                    {"\t-\t5'\n", -1524.0},
+                                                    {"31/2\"", 393.7},
+                                                    {"0\"", 0.0},
+                                                    {"05'", 1524.0}};
     for (const auto& [text, mm] : cases)
         EXPECT_NEAR(read(text), mm, 1e-9) << text;
 }

@@ -71,15 +71,3 @@ TEST(VLOCN_BaseLengthClass, ReadsExpressionsInTheDisplayUnit) {
     EXPECT_FALSE(m->asFloat("2 3", v));
     EXPECT_FALSE(m->asFloat("2 m", v));  // unit texts are not part of the input
 }
-
-TEST(VLOCN_BaseLengthClass, ReplacesTextsOfOneClassOnly) {
-    VLOCN_CentimeterConversion* cm =
-        const_cast<VLOCN_CentimeterConversion*>(VLOCN_CentimeterConversion::thisRepresentation());
-    cm->setUnitDescriptions("Zm", "Zentimeter");
-    EXPECT_EQ(VLOCN_CentimeterConversion::getUnitDescriptionStatic().str(), "Zm");
-    EXPECT_EQ(cm->getUnitDescriptionLong().str(), "Zentimeter");
-    EXPECT_EQ(VLOCN_DecimeterConversion::getUnitDescriptionStatic().str(), "dm");
-    cm->setUnitDescriptions(cm->getUnitDescriptionLong(), cm->getUnitDescription());  // swap
-    EXPECT_EQ(cm->getUnitDescriptionComposed().str(), "Zm [Zentimeter]");
-    cm->setUnitDescriptions("cm", "cm");
-}
