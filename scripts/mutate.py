@@ -24,6 +24,7 @@ import json
 import os
 import pathlib
 import shutil
+import signal
 import subprocess
 import sys
 import threading
@@ -121,12 +122,17 @@ def locate(faults):
 
 
 def run(cmd, cwd=None, timeout=None, env=None):
-    try:
-        p = subprocess.run(cmd, cwd=cwd, env=env, timeout=timeout, stdout=subprocess.PIPE,
-                           stderr=subprocess.STDOUT, text=True, errors="replace")
-        return p.returncode, p.stdout
-    except subprocess.TimeoutExpired:
-        return None, "timed out"
+    # A process group of its own, so that a timeout also ends what the command started (the
+    # program checks run the program from cmake, and a planted fault may make it loop).
+    with subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, errors="replace", start_new_session=True) as p:
+        try:
+            out, _ = p.communicate(timeout=timeout)
+            return p.returncode, out
+        except subprocess.TimeoutExpired:
+            os.killpg(p.pid, signal.SIGKILL)
+            p.communicate()
+            return None, "timed out"
 
 
 class Worker:
@@ -147,7 +153,9 @@ class Worker:
             if target.is_file() and filecmp.cmp(source, target, shallow=False):
                 continue
             target.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(source, target)
+            # A fresh time stamp: a file changed while a build ran is still seen as newer.
+            shutil.copyfile(source, target)
+            shutil.copymode(source, target)
 
     def configure_and_build(self, jobs):
         # The programs are not relinked when only the shared library changed, and lld (where
