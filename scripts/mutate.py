@@ -146,7 +146,13 @@ class Worker:
         """Copies the checkout's files in, leaving unchanged files (and their times) alone."""
         listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=ROOT,
                                 check=True, stdout=subprocess.PIPE).stdout.decode().split("\0")
-        for name in filter(None, listed):
+        names = set(filter(None, listed))
+        # Files gone from the checkout go from the copy too (the test sources are globbed).
+        if self.src.is_dir():
+            for target in self.src.rglob("*"):
+                if target.is_file() and target.relative_to(self.src).as_posix() not in names:
+                    target.unlink()
+        for name in sorted(names):
             source, target = ROOT / name, self.src / name
             if not source.is_file():
                 continue
