@@ -51,33 +51,62 @@ bool dumpLists(const std::string& type) {
 
 }  // namespace
 
+// Listeners are called oldest first; a copied listener is one more listener, and an assigned one
+// moves to the other's event type, behind the ones already there.
 TEST(VSHSI_NamedEvent, CallsListenersInConnectionOrderWithTheData) {
     std::vector<std::string> log;
     auto a = std::make_unique<Recorder>("T1", "A", log);
     Recorder b("T1", "B", log);
+    Recorder copy(b);
     Recorder other("T1-other", "X", log);
+    other = *a;
+    EXPECT_FALSE(dumpLists("T1-other"));
     VSHSI_NamedEvent producer("T1");
     const std::string payload = "p";
     producer.DispatchEvent(&payload);
-    EXPECT_EQ(log, (std::vector<std::string>{"A:p", "B:p"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"A:p", "B:p", "B:p", "X:p"}));
     a.reset();
     log.clear();
     producer.DispatchEvent(nullptr);
-    EXPECT_EQ(log, (std::vector<std::string>{"B"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"B", "B", "X"}));
 }
 
-TEST(VSHSI_NamedEvent, HandlerLivesFromFirstToLastHandle) {
-    EXPECT_FALSE(dumpLists("T2"));
+// A handler lives from the first handle of its name to the last, copies included; the trace
+// shows every step before it takes effect.
+TEST(VSHSI_NamedEvent, HandlerLivesFromFirstToLastHandleAndTracesEachStep) {
+    DumpCapture dump;
+    menu(1);
     {
-        VSHSI_NamedEvent producer("T2");
-        producer.DispatchEvent(nullptr);  // nobody listens: nothing happens
+        auto producer = std::make_unique<VSHSI_NamedEvent>("T2");
+        const VSHSI_NamedEvent copy(*producer);
+        producer.reset();
         EXPECT_TRUE(dumpLists("T2"));
-        VSHSI_NamedEvent copy(producer);
-        VSHSI_NamedEvent assigned("T2-b");
-        assigned = producer;
-        EXPECT_FALSE(dumpLists("T2-b"));  // its only handle moved away
+        std::vector<std::string> log;
+        Recorder listener("T2-b", "L", log);
+        listener = Recorder("T2", "M", log);
+        copy.DispatchEvent(nullptr);
+        EXPECT_EQ(log, (std::vector<std::string>{"L"}));
     }
+    menu(2);
     EXPECT_FALSE(dumpLists("T2"));
+    VSHSI_NamedEvent("T2-quiet").DispatchEvent(nullptr);
+    const std::string t2 = "\tEvent type \"T2\"\n", t2b = "\tEvent type \"T2-b\"\n";
+    EXPECT_EQ(dump.text(), "VSHSI_EventHandler::VSHSI_EventHandler\n" + t2 +
+                               "VSHSI_EventHandler::ConnectProducer\n" + t2 +
+                               "VSHSI_EventHandler::ConnectProducer\n" + t2 +
+                               "VSHSI_EventHandler::DisconnectProducer\n" + t2 +
+                               "VSHSI_EventHandler::VSHSI_EventHandler\n" + t2b +
+                               "VSHSI_EventHandler::ConnectListener\n" + t2b +
+                               "VSHSI_EventHandler::ConnectListener\n" + t2 +
+                               "VSHSI_EventHandler::ConnectListener\n" + t2 +
+                               "VSHSI_EventHandler::DisconnectListener\n" + t2b +
+                               "VSHSI_EventHandler::~VSHSI_EventHandler\n" + t2b +
+                               "VSHSI_EventHandler::DisconnectListener\n" + t2 +
+                               "VSHSI_EventHandler::DispatchEvent\n\tFire event of type \"T2\"\n" +
+                               "VSHSI_EventHandler::DisconnectListener\n" + t2 +
+                               "VSHSI_EventHandler::DisconnectProducer\n" + t2 +
+                               "VSHSI_EventHandler::~VSHSI_EventHandler\n" + t2);
+    menu(7);  // other lines do nothing
 
     std::vector<std::string> log;
     Recorder early("T2", "early", log);  // a listener before any producer
@@ -95,44 +124,6 @@ TEST(VSHSI_NamedEvent, DumpListsTypesInByteOrder) {
     EXPECT_LT(pc, pb);
     EXPECT_NE(pb, std::string::npos);
     EXPECT_EQ(dump.substr(dump.size() - 33), "VSHSI_EventHandlerMgmt::dump END\n");
-}
-
-TEST(VSHSI_NamedEvent, TracesEachStepBeforeItTakesEffect) {
-    DumpCapture dump;
-    menu(1);
-    {
-        VSHSI_NamedEvent producer("T3");
-        std::vector<std::string> log;
-        Recorder listener("T3", "L", log);
-        producer.DispatchEvent(nullptr);
-    }
-    menu(2);
-    VSHSI_NamedEvent("T3-quiet").DispatchEvent(nullptr);
-    EXPECT_EQ(dump.text(),
-              "VSHSI_EventHandler::VSHSI_EventHandler\n\tEvent type \"T3\"\n"
-              "VSHSI_EventHandler::ConnectProducer\n\tEvent type \"T3\"\n"
-              "VSHSI_EventHandler::ConnectListener\n\tEvent type \"T3\"\n"
-              "VSHSI_EventHandler::DispatchEvent\n\tFire event of type \"T3\"\n"
-              "VSHSI_EventHandler::DisconnectListener\n\tEvent type \"T3\"\n"
-              "VSHSI_EventHandler::DisconnectProducer\n\tEvent type \"T3\"\n"
-              "VSHSI_EventHandler::~VSHSI_EventHandler\n\tEvent type \"T3\"\n");
-    menu(7);  // other lines do nothing
-}
-
-TEST(VSHSI_NamedEvent, CopiedListenersAreListenersOfTheirOwn) {
-    std::vector<std::string> log;
-    Recorder a("T4", "A", log);
-    {
-        Recorder copy(a);  // connected after a, same name in the log
-        Recorder other("T4-other", "O", log);
-        other = a;  // moves to T4, behind the copy
-        VSHSI_NamedEvent("T4").DispatchEvent(nullptr);
-        EXPECT_EQ(log, (std::vector<std::string>{"A", "A", "O"}));
-        EXPECT_FALSE(dumpLists("T4-other"));
-    }
-    log.clear();
-    VSHSI_NamedEvent("T4").DispatchEvent(nullptr);
-    EXPECT_EQ(log, (std::vector<std::string>{"A"}));
 }
 
 TEST(VSHSI_NamedEvent, ListenersMayDisconnectAndConnectDuringADispatch) {

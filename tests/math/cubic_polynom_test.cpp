@@ -11,50 +11,6 @@
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
 
-namespace {
-
-void expectCoefficients(const VMATH_CubicPolynom& f, double a, double b, double c, double d) {
-    EXPECT_EQ(f.a, a);
-    EXPECT_EQ(f.b, b);
-    EXPECT_EQ(f.c, c);
-    EXPECT_EQ(f.d, d);
-}
-
-}  // namespace
-
-TEST(VMATH_CubicPolynom, EvaluatesAndComputesCoefficientWiseWithProductsWidenedInAscendingOrder) {
-    const VMATH_CubicPolynom e(1, -6, 11, -6);
-    EXPECT_EQ(e(4.0), 6.0);
-    EXPECT_EQ(e.calcValue(2.0), 0.0);
-    EXPECT_EQ(e.firstDerivation(0.0), 11.0);  // 3x² − 12x + 11
-    EXPECT_EQ(e.firstDerivation(2.0), -1.0);
-    EXPECT_EQ(e.calcSecondDer(1.0), -6.0);  // 6x − 12
-    EXPECT_EQ(e.calcSecondDer(3.0), 6.0);
-    const VMATH_QuadraticPolynom df = e.firstDerivation();
-    EXPECT_EQ(df.a, 3.0);
-    EXPECT_EQ(df.b, -12.0);
-    EXPECT_EQ(df.c, 11.0);
-
-    VMATH_CubicPolynom f(1, 2, 3, 4);
-    const VMATH_CubicPolynom g(10, 20, 30, 40);
-    expectCoefficients(f + g, 11, 22, 33, 44);
-    expectCoefficients(f - g, -9, -18, -27, -36);
-    expectCoefficients(-f, -1, -2, -3, -4);
-    expectCoefficients(f + 1.5, 1, 2, 3, 5.5);  // only d moves
-    expectCoefficients(f - 1.5, 1, 2, 3, 2.5);
-    expectCoefficients(f * -2.0, -2, -4, -6, -8);
-    (f += g) += g;
-    expectCoefficients(f, 21, 42, 63, 84);
-
-    const VMATH_CubicPolynom h(1, 0, 0, -1);  // x³ − 1
-    expectValues((h * VMATH_QuadraticPolynom(1, 1, 0)).coef, {0, -1, -1, 0, 1, 1}, 0);
-    expectValues((VMATH_CubicPolynom(2, 3, 5, 7) * VMATH_CubicPolynom(11, 13, 17, 19)).coef,
-                 {7 * 19, 7 * 17 + 5 * 19, 7 * 13 + 5 * 17 + 3 * 19,
-                  7 * 11 + 5 * 13 + 3 * 17 + 2 * 19, 5 * 11 + 3 * 13 + 2 * 17, 3 * 11 + 2 * 13, 22},
-                 0);
-    expectValues((h * (h * h)).coef, {-1, 0, 0, 3, 0, 0, -3, 0, 0, 1}, 0);  // (x³ − 1)³
-}
-
 TEST(VMATH_CubicPolynom, FindsItsRealRootsInTheOrderOfEachCase) {
     const struct {
         double a, b, c, d;

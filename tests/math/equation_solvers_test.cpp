@@ -75,41 +75,6 @@ TEST(cSolveQE, UsesTheTextbookFormulaAndClearsBothOutputs) {
     EXPECT_TRUE(std::isnan(x1.x));
 }
 
-TEST(rSolveCE, FollowsCardanosCasesAndSolvesTheQuadraticForAZeroLeadingCoefficient) {
-    // 2x³ − 2x: phi = pi/6, so the roots come as t·cos(pi/6), −t·cos(pi/2), −t·cos(−pi/6). Then
-    // one root, a triple root, a double root, and a tiny but non-zero cubic.
-    const struct {
-        double a, b, c, d;
-        long count;
-        std::vector<double> roots;
-    } cases[] = {{1, -6, 11, -6, 3, {3, 2, 1}},
-                 {2, 0, -2, 0, 3, {1, 0, -1}},
-                 {1, 0, 0, -8, 1, {2}},
-                 {1, 0, 0, 8, 1, {-2}},
-                 {1, 0, 0, 0, 1, {0}},
-                 {1, -3, 3, -1, 1, {1}},
-                 {1, 0, -3, 2, 2, {-2, 1}},
-                 {-2, 0, 6, -4, 2, {-2, 1}},
-                 {1e-20, -6e-20, 11e-20, -6e-20, 3, {3, 2, 1}}};
-    for (const auto& c : cases) {  // the roots as listed, to rounding
-        double x[3] = {kUnset, kUnset, kUnset};
-        EXPECT_EQ(rSolveCE(c.a, c.b, c.c, c.d, &x[0], &x[1], &x[2]), c.count) << c.a;
-        for (std::size_t i = 0; i < c.roots.size(); ++i)
-            EXPECT_NEAR(x[i], c.roots[i], 1e-9) << c.a << " " << c.b << " root " << i;
-    }
-
-    double x[3] = {kUnset, kUnset, kUnset};
-    EXPECT_EQ(rSolveCE(0, 1, -3, 2, &x[0], &x[1], &x[2]), 2);
-    expectValues(x, {2, 1, kUnset}, 0);
-    EXPECT_EQ(rSolveCE(-0.0, 0, 0, 0, &x[0], &x[1], &x[2]), -1);
-    EXPECT_EQ(rSolveCE(0, 0, 0, 1, &x[0], &x[1], &x[2]), 0);
-    // Non-finite coefficients give non-finite roots without throwing.
-    EXPECT_EQ(rSolveCE(1, kNaN, 0, 0, &x[0], &x[1], &x[2]), 1);
-    EXPECT_TRUE(std::isnan(x[0]));
-    EXPECT_EQ(rSolveCE(1, 0, 0, kInf, &x[0], &x[1], &x[2]), 1);
-    EXPECT_FALSE(std::isfinite(x[0]));
-}
-
 TEST(rSolveCE, GivesTheStraightforwardFormulasRootsBitForBit) {
     const std::vector<std::array<double, 4>> cubics = cubic_reference::testCubics();
     long mismatches = 0;
@@ -128,35 +93,4 @@ TEST(rSolveCE, GivesTheStraightforwardFormulasRootsBitForBit) {
             ADD_FAILURE() << a << " " << b << " " << c << " " << d << ": " << count << " roots";
     }
     EXPECT_EQ(mismatches, 0);
-}
-
-TEST(sign, SignOfEveryKindOfDouble) {
-    const double tiny = std::numeric_limits<double>::denorm_min();
-    const struct {
-        double v;
-        int sign;
-    } cases[] = {{-0.0, 0}, {0.0, 0}, {kInf, 1}, {-kInf, -1}, {tiny, 1}, {-tiny, -1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(sign(c.v), c.sign) << c.v;
-    DumpCapture dump;
-    EXPECT_THROW(sign(kNaN), VMATH_WrongNumber);
-    EXPECT_THROW(sign(std::numeric_limits<double>::signaling_NaN()), VMATH_WrongNumber);
-    EXPECT_THROW(sign(-kNaN), VMATH_Exception);
-}
-
-TEST(qsort, SortsAscendingBesideTheCLibraryQsort) {
-    double v[] = {5, -kInf, 3, kInf, -2.5, 5, 4};
-    qsort(v, 6u);  // only the first n values
-    const double sorted[] = {-kInf, -2.5, 3, 5, 5, kInf, 4};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(v[i], sorted[i]);
-    qsort(nullptr, 5);  // nothing to do
-
-    // The four-argument C function is still reached by its own arguments.
-    int ints[] = {3, 1, 2};
-    qsort(ints, 3, sizeof(int), [](const void* a, const void* b) {
-        return *static_cast<const int*>(a) - *static_cast<const int*>(b);
-    });
-    EXPECT_EQ(ints[0], 1);
-    EXPECT_EQ(ints[2], 3);
 }

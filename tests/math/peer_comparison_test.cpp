@@ -269,38 +269,26 @@ TEST(PeerComparison, MatrixSolversMatchALongDoubleReference) {
     }
 }
 
-namespace {
-
-double sine(double x, const double*) {
-    return std::sin(x);
-}
-double exponential(double x, const double*) {
-    return std::exp(x);
-}
-double lorentz(double x, const double*) {
-    return 1.0 / (1.0 + x * x);
-}
-double root(double x, const double*) {
-    return std::sqrt(x);
-}
-
-}  // namespace
-
 // rSolveNI within its eps of the closed forms (the refinement stops where two estimates agree
 // to eps; for smooth integrands the error is far smaller than that difference).
 TEST(PeerComparison, IntegralsMatchTheirClosedForms) {
     const double pi = 3.14159265358979323846;
-    const struct {
+    struct Case {
         double (*f)(double, const double*);
         double a, b, exact;
-    } cases[] = {{&sine, 0, pi, 2.0},
-                 {&sine, -1, 2, std::cos(-1.0) - std::cos(2.0)},
-                 {&exponential, 0, 1, std::exp(1.0) - 1.0},
-                 {&exponential, -3, 2, std::exp(2.0) - std::exp(-3.0)},
-                 {&lorentz, 0, 1, pi / 4},
-                 {&lorentz, -10, 10, 2.0 * std::atan(10.0)},
-                 {&root, 0, 1, 2.0 / 3},
-                 {&root, 1, 4, 14.0 / 3}};
+    };
+    auto sine = [](double x, const double*) { return std::sin(x); };
+    auto exponential = [](double x, const double*) { return std::exp(x); };
+    auto lorentz = [](double x, const double*) { return 1.0 / (1.0 + x * x); };
+    auto root = [](double x, const double*) { return std::sqrt(x); };
+    const Case cases[] = {{sine, 0, pi, 2.0},
+                          {sine, -1, 2, std::cos(-1.0) - std::cos(2.0)},
+                          {exponential, 0, 1, std::exp(1.0) - 1.0},
+                          {exponential, -3, 2, std::exp(2.0) - std::exp(-3.0)},
+                          {lorentz, 0, 1, pi / 4},
+                          {lorentz, -10, 10, 2.0 * std::atan(10.0)},
+                          {root, 0, 1, 2.0 / 3},
+                          {root, 1, 4, 14.0 / 3}};
     for (const auto& c : cases) {
         for (double eps : {1e-6, 1e-9}) {
             double result = NAN;

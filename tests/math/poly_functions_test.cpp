@@ -1,11 +1,13 @@
 #include <orvane/math/math_exception.h>
 #include <orvane/math/poly_functions.h>
+#include <orvane/math/tolerances.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "support/dump_capture.h"
@@ -62,60 +64,6 @@ TEST(VMATH_PolyFunctions, SolvesLinearQuadraticAndCubicEquations) {
     }
 }
 
-TEST(VMATH_PolyFunctions, CubicAndQuarticMinMaxLookAtEndsAndCriticalPoints) {
-    const VMATH_CubicPolynom f(1, 0, -3, 0);  // x³ − 3x
-    Extremes e;
-    F::calcCubicMinMax(f, -3, 3, e.lo, e.hi, e.xLo, e.xHi);
-    e.expect(-18, -3, 18, 3);
-    F::calcCubicMinMax(f, -1.5, 1.5, e.lo, e.hi, e.xLo, e.xHi);
-    e.expect(-2, 1, 2, -1);
-    F::calcCubicMinMax(f, 1.5, -1.5, e.lo, e.hi, e.xLo, e.xHi);  // bounds in either order
-    e.expect(-2, 1, 2, -1);
-    F::calcCubicMinMax(f, 0, 0.5, e.lo, e.hi);  // no critical point inside
-    EXPECT_EQ(e.lo, f(0.5));
-    EXPECT_EQ(e.hi, 0.0);
-    // A falling line: the end values are exchanged together with their positions.
-    F::calcCubicMinMax(VMATH_CubicPolynom(0, 0, -1, 0), 0, 1, e.lo, e.hi, e.xLo, e.xHi);
-    e.expect(-1, 1, 0, 0);
-    // A constant: the derivative solver returns −1 and only the ends count.
-    F::calcCubicMinMax(VMATH_CubicPolynom(0, 0, 0, 4), -1, 1, e.lo, e.hi, e.xLo, e.xHi);
-    e.expect(4, -1, 4, 1);
-
-    const VMATH_Polynom<4> p{{0, 0, -2, 0, 1}};  // x⁴ − 2x²
-    F::calcPolyMinMax(p, -2, 2, e.lo, e.hi, e.xLo, e.xHi);
-    e.expect(-1, -1, 8, 2);  // the first of the two equal minima, ascending
-    F::calcPolyMinMax(p, -0.5, 0.5, e.lo, e.hi);
-    EXPECT_EQ(e.lo, p(0.5));
-    EXPECT_EQ(e.hi, 0.0);
-    for (double lead : {0.0, 5e-10}) {  // below relTol: the cubic x³ − 3x
-        F::calcPolyMinMax(VMATH_Polynom<4>{{0, -3, 0, 1, lead}}, -1.5, 1.5, e.lo, e.hi, e.xLo,
-                          e.xHi);
-        e.expect(-2, 1, 2, -1);
-    }
-}
-
-// The roots that laguer finds are checked through polyRoots below; here what the comparison
-// with the written-out steps leaves out.
-TEST(VMATH_PolyFunctions, NewtonSearchSucceedsFailsAndDetectsOscillation) {
-    const VMATH_Polynom<4> p{{4, 0, -5, 0, 1}};
-    double root = 0;
-    EXPECT_EQ(F::findPolynomialRootNewton(p, 3, root, 1e-10), 1);
-    EXPECT_NEAR(root, 2.0, 1e-10);
-    // x³ − 5x from 1 jumps to −1 and back: the midpoint 0 is a root.
-    EXPECT_EQ(F::findPolynomialRootNewton(VMATH_Polynom<4>{{0, -5, 0, 1}}, 1, root, 1e-10), 1);
-    EXPECT_EQ(root, 0.0);
-    // x³ − 2x + 2 from 0 cycles 0, 1, 0: the midpoint 0.5 is not a root.
-    EXPECT_EQ(F::findPolynomialRootNewton(VMATH_Polynom<4>{{2, -2, 0, 1}}, 0, root, 1e-10), -1);
-    EXPECT_EQ(root, 0.5);
-    const VMATH_Polynom<4> none{{1, 0, 0, 0, 1}};  // x⁴ + 1 has no real root
-    EXPECT_EQ(F::findPolynomialRootNewton(none, 0.7, root, 1e-10), -1);
-    EXPECT_EQ(F::findPolynomialRootNewton(none, 0, root, 1e-10), -1);  // p′(0) = 0
-
-    VMATH_Polynom<9> p9{{-512, 0, 0, 0, 0, 0, 0, 0, 0, 1}};
-    EXPECT_EQ(F::findPolynomialRootNewton(p9, 3, root, 1e-9), 1);
-    EXPECT_NEAR(root, 2.0, 1e-12);
-}
-
 TEST(VMATH_PolyFunctions, QuarticPolyRootsReportsCrossingsOnlyFallsBackAndFails) {
     const struct {
         VMATH_Polynom<4> p;
@@ -144,21 +92,6 @@ TEST(VMATH_PolyFunctions, QuarticPolyRootsReportsCrossingsOnlyFallsBackAndFails)
     }
 }
 
-TEST(VMATH_PolyFunctions, MultipliesCoefficientArrays) {
-    const double a[2] = {1, 1}, b[2] = {1, -1};
-    double r[3];
-    F::multiplyPolynomials(a, 1, b, 1, r);
-    expectValues(r, {1, 0, -1}, 0);
-    const double c[3] = {2, 3, 5}, seven[1] = {7};
-    F::multiplyPolynomials(c, 2, seven, 0, r);
-    expectValues(r, {14, 21, 35}, 0);
-    // In place: (1 + 2x)(3 + x + x²) into the first factor's storage.
-    double inPlace[4] = {1, 2, 0, 0};
-    const double q[3] = {3, 1, 1};
-    F::multiplyPolynomials(inPlace, 1, q, 2, inPlace);
-    expectValues(inPlace, {3, 7, 3, 2}, 0);
-}
-
 TEST(VMATH_PolyFunctions, EveryRoutineStopsOnNonFiniteCoefficients) {
     DumpCapture dump;  // sign() announces the exceptions it throws
     for (double v : {kNaN, kInf, -kInf}) {
@@ -181,5 +114,20 @@ TEST(VMATH_PolyFunctions, EveryRoutineStopsOnNonFiniteCoefficients) {
                 F::calcCubicMinMax(VMATH_CubicPolynom(p[3], p[2], p[1], p[0]), -1, 1, lo, hi);
             });
         }
+    }
+}
+
+// A critical point up to relTol outside the bounds still counts: x³ + x² on [relTol/2, 3] has its
+// minimum 0 at the critical point 0 itself (the ends read in either order).
+TEST(VMATH_PolyFunctions, MinMaxCountsACriticalPointWithinRelTolOutsideTheBounds) {
+    const VMATH_CubicPolynom f(1, 1, 0, 0);
+    const double x1 = 0.5 * V_Tolerances::getRelTol();
+    for (const auto& [from, to] : {std::pair{x1, 3.0}, std::pair{3.0, x1}}) {
+        double lo, hi, xLo, xHi;
+        VMATH_PolyFunctions::calcCubicMinMax(f, from, to, lo, hi, xLo, xHi);
+        EXPECT_EQ(xLo, 0.0);
+        EXPECT_EQ(lo, 0.0);
+        EXPECT_EQ(xHi, 3.0);
+        EXPECT_EQ(hi, 36.0);
     }
 }

@@ -38,16 +38,3 @@ TEST(VMATH_QuadraticPolynom, EvaluatesAndComputesCoefficientWiseWithAnAscendingQ
     expectCoefficients(q, 9, 14, 18);
     expectCoefficients(r, 7, 11, 13);
 }
-
-// The cases of the solver itself are checked with rSolveQE; here that findRoots passes them on.
-TEST(VMATH_QuadraticPolynom, FindRootsIsTheQuadraticSolverUnchanged) {
-    double x[2] = {99, 99};
-    EXPECT_EQ(VMATH_QuadraticPolynom(1, -3, 2).findRoots(x), 2);
-    expectValues(x, {2, 1}, 0);  // larger magnitude first, not sorted
-    EXPECT_EQ(VMATH_QuadraticPolynom(0, 0, 0).findRoots(x), -1);
-    // rSolveQE's zero is 1e-15, not relTol: a leading 5e-10 still makes a quadratic.
-    EXPECT_EQ(VMATH_QuadraticPolynom(5e-10, 1, -1).findRoots(x), 2);
-
-    DumpCapture dump;
-    EXPECT_THROW(VMATH_QuadraticPolynom(1, kNaN, 1).findRoots(x), VMATH_WrongNumber);
-}
