@@ -13,36 +13,14 @@ bool initA() {
 bool initB() {
     return g_log += "+B", true;
 }
-bool initFails() {
-    return g_log += "+F", false;
-}
 void exitA() {
     g_log += "-A";
 }
 void exitB() {
     g_log += "-B";
 }
-void exitFails() {
-    g_log += "-F";
-}
 
 }  // namespace
-
-TEST(VSYST_ApplInitExit, TheLibraryIsUpWhenMainRuns) {
-    EXPECT_TRUE(VSYST_ApplInitExit::isUp());
-}
-
-TEST(VSYST_ApplInitExit, InitsAtOnceWhileUpAndExitsOnDestruction) {
-    g_log.clear();
-    {
-        VSYST_ApplInitExit a("A", 10, &initA, &exitA);
-        EXPECT_TRUE(a.isInitialised());
-        VSYST_ApplInitExit f("F", 5, &initFails, &exitFails);
-        EXPECT_FALSE(f.isInitialised());
-        EXPECT_EQ(g_log, "+A+F");
-    }
-    EXPECT_EQ(g_log, "+A+F-A");  // no exit for a failed init
-}
 
 TEST(VSYST_ApplInitExit, RestartRunsInitsAscendingAndExitsDescending) {
     VSYST_ApplInitExit::shutDown();

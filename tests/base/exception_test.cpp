@@ -39,18 +39,6 @@ TEST(V_Exception, AnnouncesInOneBracketAndCopiesSilently) {
     EXPECT_EQ(dump.text(), "");
 }
 
-TEST(V_Exception, OutOfMemoryIsASilentSystemException) {
-    DumpCapture dump;
-    try {
-        orvane::allocating([]() -> int { throw std::bad_alloc(); });
-        FAIL() << "nothing thrown";
-    } catch (const VSYST_Exception& e) {
-        EXPECT_NE(dynamic_cast<const VSYST_OutOfMemory*>(&e), nullptr);
-    }
-    EXPECT_EQ(dump.text(), "");
-    EXPECT_EQ(orvane::allocating([] { return 7; }), 7);
-}
-
 TEST(VSYST_DumpStream, WritesEveryKindAndFollowsRedirection) {
     std::ostringstream first;
     std::ostringstream second;

@@ -177,7 +177,7 @@ TEST(RegistryKey, ReadsMissingOrMalformedValuesAsMissingAndCreatesNothing) {
 
     reg.write(
         "[8]\nhex=0x10\nbig=99999999999999999999\nfrac=3.5\nword=12abc\nempty=\n"
-        "  spaced\t=  42 \nplus=+7\nsign=+-7\nexp=1e3\ncomma=2,5\n");
+        "  spaced\t=  42 \nplus=+7\nsign=+-7\nexp=1e3\ncomma=2,5\nnanZero=nan(0x0)\n");
     struct Case {
         const char* name;
         std::optional<long> asInt;
@@ -198,11 +198,13 @@ TEST(RegistryKey, ReadsMissingOrMalformedValuesAsMissingAndCreatesNothing) {
         EXPECT_EQ(intOf(key, c.name), c.asInt) << c.name;
         EXPECT_EQ(doubleOf(key, c.name), c.asDouble) << c.name;
     }
+    // A NaN with no payload bits is the plain quiet NaN, never an infinity.
+    EXPECT_EQ(bitsOf(doubleOf(key, "nanZero").value_or(0)), 0x7ff8000000000000u);
 }
 
 TEST(RegistryKey, KeepsLinesItCannotParseInPlaceAndReportsThemOnce) {
     TempRegistry reg;
-    reg.write("; settings\r\n[8]\r\ngarbage line\r\nA=1\r\nbad\0byte\x01\r\n[other]\nB=2\nno end"s);
+    reg.write("; settings\r\n[8]\r\ngarbage line\r\nA=1\r\nbad\0byte\x01\r\n[]\nB=2\nno end"s);
     DumpCapture dump;
     VSYST_RegistryKey key(kSettings, false);
     EXPECT_EQ(intOf(key, "A"), 1);
@@ -217,7 +219,11 @@ TEST(RegistryKey, KeepsLinesItCannotParseInPlaceAndReportsThemOnce) {
     EXPECT_EQ(dump.text(), "");  // each line once per process
     EXPECT_EQ(reg.contents(),
               "; settings\r\n[8]\r\ngarbage line\r\nA=5\r\nbad\0byte\x01\r\nC=6\r\n"
-              "[other]\nB=2\nno end\n[8\\PaperSize]\r\nX=7\r\n"s);
+              "[]\nB=2\nno end\n[8\\PaperSize]\r\nX=7\r\n"s);
+    // A last line without a newline gets a '\n' when a line is added after it.
+    reg.write("[8]\r\nA=1");
+    EXPECT_TRUE(key.setIntValue("C", 6));
+    EXPECT_EQ(reg.contents(), "[8]\r\nA=1\nC=6\r\n");
 
     // A huge line is reported cut short and kept whole.
     const std::string huge(1 << 20, 'x');
@@ -277,25 +283,6 @@ TEST(RegistryKey, FailsWithoutLosingAnythingWhenTheFileCannotBeWritten) {
     TempRegistry reg;
     ASSERT_TRUE(VSYST_RegistryKey(kSettings, false).setIntValue("A", 1));
     const std::string before = reg.contents();
-
-    // A folder the writer may not write to (as root: after giving up root in a child).
-    ASSERT_EQ(chmod(reg.dir().c_str(), 0555), 0);
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        const DumpCapture quiet;
-        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
-        VSYST_RegistryKey key(kSettings, false);
-        bool found = false;
-        const bool refused = !key.setIntValue("A", 2) && !key.setFloatValue("B", 3.0);
-        _exit(refused && key.getIntValue("A", found) == 1 && found ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_EQ(chmod(reg.dir().c_str(), 0700), 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(reg.contents(), before);
-    EXPECT_EQ(reg.files(), (std::set<std::string>{"registry.ini", "registry.ini.lock"}));
 
     // A folder that cannot be made, under a regular file.
     const std::string under = reg.path() + "/registry.ini";

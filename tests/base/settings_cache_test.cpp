@@ -5,8 +5,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
@@ -54,68 +52,33 @@ Read get(const VSYST_RegistryKey& key, const char* name) {
 
 }  // namespace
 
+// A settled file is answered from memory; a same-size rewrite is seen by its change time even with
+// its mtime put back, and right after a read (within one tick of the file system's clock) by not
+// trusting the read yet.
 TEST(SettingsCache, AnswersAnUnchangedFileFromMemoryAndSeesEveryChange) {
     if (!bytesReadSoFar()) GTEST_SKIP() << "/proc/self/io cannot be read here";
     TempRegistry reg;
     const std::string filler = "; " + std::string(1 << 20, 'x') + "\n";
-    const long long size = static_cast<long long>(filler.size()) + 16;
     reg.write(filler + "[8]\nA=1\nB=2\n");
     letSettle(reg.path());
     VSYST_RegistryKey key(kSettings, false);
     const Read first = get(key, "A");
     EXPECT_EQ(first.value, 1);
-    EXPECT_GE(first.bytes, size);
-    for (const char* name : {"A", "B", "A", "Missing"}) {  // asked before or not: from memory
-        const Read again = get(key, name);
-        EXPECT_LT(again.bytes, 4096) << name;
-    }
-    EXPECT_EQ(get(key, "B").value, 2);
-    EXPECT_EQ(get(key, "Missing").value, std::nullopt);
+    EXPECT_GE(first.bytes, static_cast<long long>(filler.size()));
+    for (const char* name : {"A", "B", "Missing"})  // asked before or not: from memory
+        EXPECT_LT(get(key, name).bytes, 4096) << name;
 
-    // Another process sets a value: a new file by rename.
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) _exit(VSYST_RegistryKey(kSettings, false).setIntValue("A", 3) ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const Read afterSet = get(key, "A");
-    EXPECT_EQ(afterSet.value, 3);
-    EXPECT_GE(afterSet.bytes, size);
-
-    // Rewritten in place, same size, its mtime put back as it was: the ctime tells.
-    letSettle(reg.path());
-    EXPECT_EQ(get(key, "B").value, 2);
-    EXPECT_LT(get(key, "B").bytes, 4096);
     struct stat old {};
     ASSERT_EQ(stat(reg.path().c_str(), &old), 0);
     reg.write(filler + "[8]\nA=3\nB=5\n");
     const struct timespec times[2] = {old.st_atim, old.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, reg.path().c_str(), times, 0), 0);
     EXPECT_EQ(get(key, "B").value, 5);
-
-    // Our own set, and another file.
     EXPECT_TRUE(key.setIntValue("B", 6));
     EXPECT_EQ(get(key, "B").value, 6);
-    TempRegistry other;
-    other.write("[8]\nB=7\n");
-    EXPECT_EQ(get(VSYST_RegistryKey(kSettings, false), "B").value, 7);
-}
 
-TEST(SettingsCache, SeesASameSizeRewriteRightAfterARead) {
-    TempRegistry reg;
-    const VSYST_RegistryKey key(kSettings, false);
-    // Within one tick of the file system's clock the stamp can stay the same: such a file must
-    // not be answered from memory.
     for (int i = 0; i < 50; ++i) {
         reg.write("[8]\nA=" + std::to_string(i % 10) + "\n");
-        bool found = false;
-        ASSERT_EQ(key.getIntValue("A", found), i % 10) << i;
-        ASSERT_TRUE(found);
+        ASSERT_EQ(get(key, "A").value, i % 10) << i;
     }
-    // A file that is gone, then back.
-    ASSERT_EQ(unlink(reg.path().c_str()), 0);
-    EXPECT_EQ(get(key, "A").value, std::nullopt);
-    reg.write("[8]\nA=4\n");
-    EXPECT_EQ(get(key, "A").value, 4);
 }

@@ -22,21 +22,6 @@ TEST(V_STRING, BuildsFromTextCountsCharactersAndSubstrings) {
     EXPECT_STREQ(s.substr(3).data(), "def");
 }
 
-TEST(V_STRING, AssignsAppendsAndCompares) {
-    V_STRING s = "12";  // implicit from const char*
-    s += " mm";
-    s += V_STRING("!");
-    EXPECT_TRUE(s == "12 mm!");
-    EXPECT_FALSE(s == "12 mm");
-    s = s.data() + 3;  // assigning from its own text
-    EXPECT_STREQ(s.data(), "mm!");
-    s += s.data();  // appending its own text
-    EXPECT_STREQ(s.data(), "mm!mm!");
-    s = static_cast<const char*>(nullptr);
-    EXPECT_EQ(s.length(), 0ul);
-    EXPECT_STREQ((V_STRING("a") + "b").data(), "ab");
-}
-
 TEST(V_STRING, IndexesSafelyPastTheEnd) {
     V_STRING s("abc");
     s[1] = 'X';
@@ -49,15 +34,6 @@ TEST(V_STRING, IndexesSafelyPastTheEnd) {
     EXPECT_THROW(s[3], VSYST_Exception);
     EXPECT_NE(dump.text().find("index beyond the end"), std::string::npos);
     EXPECT_STREQ(s.data(), "aXc");
-}
-
-TEST(V_STRING, FormatsWithPrintfRules) {
-    EXPECT_STREQ(V_STRING::formatted("%.4f", 1.5).data(), "1.5000");
-    EXPECT_STREQ(V_STRING::formatted("%.2f", -0.125).data(), "-0.12");
-    const V_STRING longText = V_STRING::formatted("%0300d", 7);  // beyond the small buffer
-    EXPECT_EQ(longText.length(), 300ul);
-    EXPECT_EQ(longText[299], '7');
-    EXPECT_EQ(V_STRING::formatted(nullptr).length(), 0ul);
 }
 
 TEST(V_STRING, ConvertsDecimalIntegersOnly) {

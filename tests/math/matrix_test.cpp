@@ -2,26 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cfloat>
 #include <climits>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <initializer_list>
-#include <random>
-#include <utility>
 #include <vector>
 
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
-#include "support/matrix_reference.h"
 
 namespace {
 
-using matrix_reference::referenceGaussj;
-using matrix_reference::referenceInverse;
-using matrix_reference::scrambled;
 using Values = std::vector<double>;
 
 VMATH_Matrix make(long rows, long cols, std::initializer_list<double> values) {
@@ -52,25 +42,6 @@ long codeOf(Action action) {
         return e.getCode();
     }
     return -1;
-}
-
-// Rows of values with the array of row pointers that gaussj takes.
-struct Rows {
-    std::vector<Values> rows;
-    std::vector<double*> pointers;
-    explicit Rows(std::vector<Values> values) : rows(std::move(values)) {
-        for (Values& row : rows)
-            pointers.push_back(row.data());
-    }
-    Rows(const Rows&) = delete;
-    double** get() { return pointers.data(); }
-};
-
-std::vector<std::uint64_t> bitsOf(const Values& v) {
-    std::vector<std::uint64_t> bits;
-    for (double d : v)
-        bits.push_back(::bitsOf(d));
-    return bits;
 }
 
 }  // namespace
@@ -114,45 +85,6 @@ TEST(VMATH_Matrix, ConstructionAccessCopiesAndIdentities) {
 
 // Sizes around the vector width and past the rows gaussj keeps on the stack; the results also
 // solve their systems, which checks the written-out loops as well.
-TEST(VMATH_Matrix, InverseAndGaussjKeepTheFixedLoopOrdersBitForBit) {
-    for (long n : {1L, 2L, 3L, 7L, 32L, 33L, 40L}) {
-        SCOPED_TRACE(n);
-        const Values values = scrambled(n, static_cast<unsigned>(n));
-        VMATH_Matrix m(n);
-        for (long k = 0; k < n * n; ++k)
-            m.At(k / n, k % n) = values[static_cast<std::size_t>(k)];
-        VMATH_Matrix inv(n);
-        ASSERT_EQ(m.inverse_matrix(inv), 0);
-        EXPECT_EQ(bitsOf(elementsOf(inv)), bitsOf(referenceInverse(n, values)));
-        const Values identity = elementsOf(m * inv);
-        for (long k = 0; k < n * n; ++k)
-            EXPECT_NEAR(identity[k], k % (n + 1) == 0 ? 1.0 : 0.0, 1e-9) << k;
-
-        std::vector<Values> w(static_cast<std::size_t>(n));
-        for (long i = 0; i < n; ++i) {
-            w[i].assign(values.begin() + i * n, values.begin() + (i + 1) * n);
-            w[i].push_back(static_cast<double>(i) - 2.5);
-        }
-        Rows a(w);
-        const std::vector<Values> original = w;
-        const Values expected = referenceGaussj(n, w);
-        Values copied(static_cast<std::size_t>(n)), inPlace(copied.size());
-        ASSERT_EQ(VMATH_Matrix::gaussj(a.get(), copied.data(), n, true), 0);
-        EXPECT_EQ(a.rows, original);  // the copy was worked on
-        for (long i = 0; i < n; ++i) {
-            double lhs = 0;
-            for (long j = 0; j < n; ++j)
-                lhs += a.rows[i][j] * copied[j];
-            EXPECT_NEAR(lhs, a.rows[i][n], 1e-9) << "row " << i;
-        }
-        ASSERT_EQ(VMATH_Matrix::gaussj(a.get(), inPlace.data(), n, false), 0);
-        EXPECT_EQ(bitsOf(copied), bitsOf(expected));
-        EXPECT_EQ(bitsOf(inPlace), bitsOf(expected));
-        for (long i = 0; i < n; ++i)  // the reduced matrix, multipliers included, stays in a
-            EXPECT_EQ(bitsOf(a.rows[i]), bitsOf(w[i]));
-    }
-}
-
 TEST(VMATH_Matrix, TridagSolvesOrReportsAZeroPivot) {
     // 2u0 - u1 = 1, -u0 + 2u1 - u2 = 0, -u1 + 2u2 = 1: u = (1, 1, 1)
     double a[] = {99, -1, -1}, b[] = {2, 2, 2}, c[] = {-1, -1, 99}, r[] = {1, 0, 1};
