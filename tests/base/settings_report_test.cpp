@@ -46,4 +46,3 @@ TEST(SettingsReport, ShowsTenLinesNotUnderstoodAndCountsTheRestOnce) {
     EXPECT_EQ(key.getIntValue("A", found), 3);
     EXPECT_EQ(dump.take(), reg.path() + ": 1 more settings line not understood, kept as it is\n");
 }
-

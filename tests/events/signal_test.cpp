@@ -92,8 +92,8 @@ TEST(VSHSI_Signal, OpensAtTheHeadClosesAtTheTailAndCountsFirst) {
     VSHSI_Signal::activeViewChanged(w);
     VSHSI_Signal::activeDocChanged(d);
     VSHSI_Signal::activeProjectChanged(p);
-    EXPECT_EQ(g_log, entries("v", 0, views) + entries("d", 7, docs + 2) +
-                         entries("p", 3, projects + 1));
+    EXPECT_EQ(g_log,
+              entries("v", 0, views) + entries("d", 7, docs + 2) + entries("p", 3, projects + 1));
     ASSERT_NE(views, docs + 2);
     VSHSI_Signal::docClose(d);
     VSHSI_Signal::docClose(d);

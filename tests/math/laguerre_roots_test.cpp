@@ -1,10 +1,12 @@
 #include <orvane/math/poly_functions.h>
+#include <orvane/math/root_check.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "support/math_checks.h"
@@ -127,4 +129,34 @@ TEST(VMATH_PolyFunctions, LaguerTakesTheFixedStepsBitForBit) {
         EXPECT_EQ(bitsOf(ours.re), bitsOf(expected.re));
         EXPECT_EQ(bitsOf(ours.im), bitsOf(expected.im));
     }
+}
+
+// In an interval, a candidate is real when |im| ≤ 2e-8·|re|: (x − 5000)² + s² has its pair
+// 5000 ± s·i, real for s = 5e-5 and not for s = 5e-4. Real roots more than 1e-5 apart (times the
+// width beyond 1) are kept apart.
+TEST(VMATH_PolyFunctions, IntervalRootsTellRealFromComplexAndMergeOnlyWithinTheTolerance) {
+    double roots[3];
+    for (bool polish : {false, true}) {
+        SCOPED_TRACE(polish);
+        for (const auto& [s, count] : {std::pair{5e-5, 1L}, std::pair{5e-4, 0L}}) {
+            const double a[] = {2.5e7 + s * s, -1e4, 1.0};
+            EXPECT_EQ(F::polyRoots(a, 2, roots, 0, 1e4, polish), count) << s;
+        }
+        // (x − 0.3)(x − 0.30005)(x + 0.5)
+        const double p = 0.3, q = 0.30005, r = -0.5;
+        const double cubic[] = {-p * q * r, p * q + p * r + q * r, -(p + q + r), 1.0};
+        ASSERT_EQ(F::polyRoots(cubic, 3, roots, 0, 1, polish), 2);
+        EXPECT_NEAR(roots[0], p, 1e-6);
+        EXPECT_NEAR(roots[1], q, 1e-6);
+    }
+}
+
+// A value whose α-test gives 0.034 is not certified, so it and the root 1 beside it are not taken
+// for one simple root of (x − 1)(x − 1.01); one at α = 0.019 is, and the set names a root twice.
+TEST(RootCheck, CertifiesOnlyUpToAlphaTwoHundredths) {
+    const std::vector<VMATH_Complex> a = toComplex({1.01, -2.01, 1.0});
+    const VMATH_Complex uncertified[] = {{1.0 + 3.1e-4, 0.0}, {1.0, 0.0}};
+    EXPECT_TRUE(orvane::root_check::areRoots(a.data(), 2, uncertified, 2));
+    const VMATH_Complex certified[] = {{1.0 + 1.8e-4, 0.0}, {1.0, 0.0}};
+    EXPECT_FALSE(orvane::root_check::areRoots(a.data(), 2, certified, 2));
 }

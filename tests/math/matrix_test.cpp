@@ -119,3 +119,11 @@ TEST(VMATH_Matrix, EqualityAndPivotThresholdsAreOnePartIn1e15) {
     a.At(0, 0) = 0.9e-15;
     EXPECT_EQ(a.inverse_matrix(inv), 1);
 }
+
+// Each product element sums over the inner index upwards: (1e16 + 1) − 1e16 is 0 in doubles.
+TEST(VMATH_Matrix, ProductAccumulatesInIncreasingInnerIndex) {
+    const Values got =
+        elementsOf(make(2, 3, {1, 2, 3, 4, 5, 6}) * make(3, 2, {7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(got, (Values{58, 64, 139, 154}));
+    EXPECT_EQ(elementsOf(make(1, 3, {1e16, 1, -1e16}) * make(3, 1, {1, 1, 1})), Values{0.0});
+}
