@@ -263,6 +263,9 @@ def print_attribution(faults, tests):
             caught[name] = caught.get(name, 0) + 1
         if len(f.caught_by) == 1:
             alone[f.caught_by[0]] = alone.get(f.caught_by[0], 0) + 1
+    # Which tests caught which fault, for working out which tests another test covers.
+    (WORK / "attribution.json").write_text(json.dumps(
+        {f"{f.list_name} #{f.number} {f.where()}": f.caught_by for f in faults}, indent=1))
     print("\nunit tests by faults caught (caught / caught by no other unit test):")
     for sub in sorted(subs):
         for name in sorted(tests.get(sub, []), key=lambda n: (-caught.get(n, 0), n)):

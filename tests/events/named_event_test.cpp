@@ -114,18 +114,6 @@ TEST(VSHSI_NamedEvent, HandlerLivesFromFirstToLastHandleAndTracesEachStep) {
     EXPECT_EQ(log, (std::vector<std::string>{"early"}));
 }
 
-TEST(VSHSI_NamedEvent, DumpListsTypesInByteOrder) {
-    VSHSI_NamedEvent b("zz-beta"), a("zz-Alpha"), c("zz-alpha");
-    const std::string dump = menu(0);
-    EXPECT_EQ(dump.rfind("VSHSI_EventHandlerMgmt::dump BEGIN\n", 0), 0u);
-    const auto pa = dump.find("\"zz-Alpha\""), pc = dump.find("\"zz-alpha\""),
-               pb = dump.find("\"zz-beta\"");
-    EXPECT_LT(pa, pc);
-    EXPECT_LT(pc, pb);
-    EXPECT_NE(pb, std::string::npos);
-    EXPECT_EQ(dump.substr(dump.size() - 33), "VSHSI_EventHandlerMgmt::dump END\n");
-}
-
 TEST(VSHSI_NamedEvent, ListenersMayDisconnectAndConnectDuringADispatch) {
     std::vector<std::string> log;
     auto a = std::make_unique<Recorder>("T5", "A", log);

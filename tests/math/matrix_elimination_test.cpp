@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "support/math_checks.h"
@@ -101,44 +100,6 @@ TEST(MatrixElimination, Sse2KernelsMatchTheReferenceBitForBit) {
 
 TEST(MatrixElimination, Avx2KernelsMatchTheReferenceBitForBit) {
     expectBitForBit(RowKernels::avx2);
-}
-
-TEST(MatrixElimination, EverySetStopsAtASingularPivotWhereTheReferenceDoes) {
-    // Singular at the second column (3 x 3: row 1 is twice row 0 there), at the third (4 x 4:
-    // row 2 is row 0 plus row 1) and at the fifth (5 x 5: row 4 the sum of the others), so that the
-    // stop comes on either column of a pair and on the last one alone; the inverse is left as far
-    // as it got.
-    const std::vector<std::pair<long, Values>> cases = {
-        {3, {1, 2, 3, 2, 4, 7, 3, 6, 1}},
-        {4, {1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 2, 0, 0, 0, 0, 1}},
-        {5, {2, 1, 0, 0, 1, 1, 3, 0, 1, 0, 0, 1, 4, 0, 0, 1, 0, 0, 5, 0, 4, 5, 4, 6, 1}},
-    };
-    for (RowKernels kernels : {RowKernels::scalar, RowKernels::sse2, RowKernels::avx2}) {
-        const KernelChoice choice(kernels);
-        if (!choice.available()) continue;
-        SCOPED_TRACE(static_cast<int>(kernels));
-        for (const auto& [n, values] : cases) {
-            SCOPED_TRACE(n);
-            long expectedStatus = 0;
-            const Values expected = matrix_reference::referenceInverse(n, values, &expectedStatus);
-            ASSERT_EQ(expectedStatus, 1);
-            VMATH_Matrix m(n);
-            for (long k = 0; k < n * n; ++k)
-                m.At(k / n, k % n) = values[static_cast<std::size_t>(k)];
-            VMATH_Matrix inv(n);
-            EXPECT_EQ(m.inverse_matrix(inv), 1);
-            Values got;
-            for (long k = 0; k < n * n; ++k)
-                got.push_back(inv.At(k / n, k % n));
-            EXPECT_EQ(bits(got), bits(expected));
-        }
-        std::vector<Values> rows = {{2, 1, 4, 1}, {1, 3, 5, 2}, {2, 1, 4, 3}};
-        std::vector<double*> pointers;
-        for (Values& row : rows)
-            pointers.push_back(row.data());
-        double x[3];
-        EXPECT_EQ(VMATH_Matrix::gaussj(pointers.data(), x, 3, true), -1);
-    }
 }
 
 TEST(MatrixElimination, TheWidestSetThisProcessorRunsIsChosen) {

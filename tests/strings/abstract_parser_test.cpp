@@ -29,20 +29,6 @@ public:
 
 }  // namespace
 
-TEST(VTEXT_AbstractParser, ReadsCharactersWithOneStepOfPushBack) {
-    const V_STRING text("ab");
-    TokenReader reader(text);
-    reader.ungetCharacter();  // nothing read yet: stays before the text
-    EXPECT_EQ(reader.getIndexOfCurrentChar(), -1);
-    std::string read(1, reader.getCharacter());
-    reader.ungetCharacter();
-    for (int i = 0; i < 4; ++i)
-        read += reader.getCharacter();
-    EXPECT_EQ(read, std::string("aab\0\0", 5));
-    EXPECT_EQ(reader.getIndexOfCurrentChar(), 3);
-    EXPECT_EQ(&reader.getText(), &text);
-}
-
 TEST(VTEXT_AbstractParser, ReadsWordsWithTheirNumbersAndOtherCharactersOneByOne) {
     const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHI";  // 35 letters
     const struct {

@@ -50,19 +50,6 @@ TEST(VSTRI_CSSCursor, WalksThroughTheItemsKeepingOrSkippingEmptyOnes) {
     EXPECT_TRUE(!cursor.isEmptyString() && cursor.getString() == V_STRING("b"));
 }
 
-TEST(VSTRI_CSSCursor, IsInvalidUntilResetAndAfterTheLastItem) {
-    const V_STRING text("a;b");
-    VSTRI_CSSCursor cursor(text, ';', false);
-    EXPECT_TRUE(!cursor.isValid() && cursor.getString() == V_STRING(""));
-    cursor.reset();
-    EXPECT_TRUE(cursor.isValid());
-    cursor.next();
-    cursor.next();
-    EXPECT_TRUE(!cursor.isValid() && cursor.getString() == V_STRING(""));
-    cursor.next();  // from an invalid position: the first item again
-    EXPECT_EQ(cursor.getString(), V_STRING("a"));
-}
-
 TEST(VSTRI_CSSCursor, FetchesItemsByIndex) {
     const V_STRING text("a;b;c");
     VSTRI_CSSCursor cursor(text, ';', false);

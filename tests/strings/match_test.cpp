@@ -8,14 +8,6 @@
 
 #include "support/dump_capture.h"
 
-TEST(VSTRI_Match, HoldsPositionAndLengthAndIsNullWithoutAPosition) {
-    const VSTRI_Match copy(VSTRI_Match(3, 4));
-    EXPECT_EQ(std::make_tuple(copy.position(), copy.length(), copy.next()),
-              std::make_tuple(3ul, 4ul, 7ul));
-    EXPECT_TRUE(VSTRI_Match() == VSTRI_Match(0, 0) && !VSTRI_Match(0, 5) && VSTRI_Match(1, 0));
-    EXPECT_TRUE(VSTRI_Match(2, 3) != VSTRI_Match(2, 4) && VSTRI_Match(2, 3) != VSTRI_Match(1, 3));
-}
-
 TEST(VSTRI_MatchingList, HoldsItsCapacityOfRecordsCopiesThemAndNeverReachesPast) {
     VSTRI_MatchingList standard;
     EXPECT_EQ(standard.capacity(), 255u);

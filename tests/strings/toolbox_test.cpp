@@ -202,12 +202,3 @@ TEST(VSTRI_Toolbox, EvaluatesPointEntries) {
     EXPECT_DOUBLE_EQ(z, 2.0);
 }
 
-TEST(VSTRI_Toolbox, FormatsTheShortestFixedPointText) {
-    const std::pair<double, const char*> cases[] = {{5, "5.0"},     {1.25, "1.25"},
-                                                    {0, "0.0"},     {-1e3, "-1000.0"},
-                                                    {1e-14, "0.0"}, {-INFINITY, "-inf"}};
-    for (const auto& [number, text] : cases)
-        EXPECT_EQ(formatted(number), text) << number;
-    EXPECT_EQ(formatted(1.0 / 3), "0.3333333333333");
-    EXPECT_EQ(formatted(1e308).size(), 311u);  // no fixed buffer to overrun
-}

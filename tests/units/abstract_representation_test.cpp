@@ -113,14 +113,6 @@ TEST(VLOCN_AbstractRepresentation, FormatsWithAndWithoutPrecisionTrimmingZerosAn
     EXPECT_EQ(ProbeLength::text(-1e300, 6).size(), 302u);  // long texts are whole
 }
 
-TEST(VLOCN_AbstractRepresentation, SetCurrentOfAnotherKindStoresNull) {
-    VLOCN_MeterConversion::setAsActual();
-    ProbeLength::store(VLOCN_QuadratMeter::thisRepresentation());
-    EXPECT_EQ(VLOCN_BaseLengthClass::getActual(), nullptr);
-    EXPECT_FALSE(VLOCN_MeterConversion::thisRepresentation()->isActualRep());  // no current
-    VLOCN_BaseLengthClass::setFromRegistry(204);
-}
-
 TEST(VLOCN_AbstractRepresentation, SetAsActualRepStoresAndAnnouncesAChangeOnce) {
     TempRegistry reg;
     ChangeListener angles("AngleUnitChanged", &currentAngle);
@@ -167,10 +159,3 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepChangesEvenWhenTheRegistryCanno
     VLOCN_MeterConversion::setAsActual();
 }
 
-TEST(VLOCN_AbstractRepresentation, ScalarNeverChangesOrWrites) {
-    TempRegistry reg;
-    const VLOCN_Scalar* s = VLOCN_Scalar::thisRepresentation();
-    s->setAsActualRep();
-    EXPECT_TRUE(s->isActualRep());
-    EXPECT_EQ(reg.contents(), "");
-}

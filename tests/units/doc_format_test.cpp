@@ -27,13 +27,6 @@ void storeCustomSize(double x, double y) {
 
 }  // namespace
 
-TEST(VLOCN_DocSize, ComparesBothSidesExactly) {
-    EXPECT_EQ(VLOCN_DocSize(), VLOCN_DocSize(0, 0));
-    EXPECT_TRUE(VLOCN_DocSize(1, 2).x == 1.0 && VLOCN_DocSize(1, 2).y == 2.0);
-    EXPECT_NE(VLOCN_DocSize(210, 297), VLOCN_DocSize(297, 210));
-    EXPECT_NE(VLOCN_DocSize(210, 297), VLOCN_DocSize(210.0000001, 297));
-}
-
 TEST(VLOCN_DocFormat, HoldsTheSevenFormatsInOrder) {
     TempRegistry reg;
     storeCustomSize(500, 700);

@@ -17,14 +17,3 @@ TEST(VLOCN_Scalar, ShowsAndReadsPlainNumbers) {
     EXPECT_EQ(v, 3.0);  // evaluated in place before the trailing ')' was rejected
 }
 
-TEST(VLOCN_Scalar, HasNoKindTextsOrRegistry) {
-    VLOCN_Scalar own;  // any instance behaves as the singleton
-    own.setUnitDescriptions("x", "y");
-    const VLOCN_AbstractRepresentation* s = &own;
-    EXPECT_EQ(s->getUnitRegistryNumber(), 0);
-    EXPECT_EQ(s->getUnitDescriptionComposed().str(), " []");
-    EXPECT_EQ(VLOCN_Scalar::getUnitDescriptionStatic().str(), "");
-    EXPECT_EQ(s->getConversionScalar(), 1.0);
-    EXPECT_TRUE(s->getEventName() == nullptr && s->getRegistryValueName() == nullptr);
-    EXPECT_TRUE(s->isActualRep());
-}

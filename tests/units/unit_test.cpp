@@ -7,15 +7,6 @@
 #include <orvane/units/unit.h>
 #include <orvane/units/volume_representations.h>
 
-// The code of every unit is checked with its family (support/representation_checks.h).
-TEST(VLOCN_Unit, MapsTheScalarCodeAndNoUnknownOne) {
-    EXPECT_EQ(VLOCN_Unit::getRep(VLOCN_Unit::SCALAR), VLOCN_Scalar::thisRepresentation());
-    for (int unknown : {0x1004, 0x5000, 1, 0x200A, 0x3009, 0x4005, -1, 0x12001}) {
-        EXPECT_EQ(VLOCN_Unit::getRep(static_cast<VLOCN_Unit::REPS>(unknown)), nullptr) << unknown;
-        VLOCN_Unit::setLocalization(static_cast<VLOCN_Unit::REPS>(unknown), "x", "y");  // nothing
-    }
-}
-
 TEST(VLOCN_Unit, ActualCodesFollowTheCurrentRepresentationAtCallTime) {
     VLOCN_AngleGon::setAsActual();
     EXPECT_EQ(VLOCN_Unit::getRep(VLOCN_Unit::ANGLE_ACTUAL), VLOCN_AngleGon::thisRepresentation());
