@@ -57,30 +57,3 @@ TEST(VSYST_DumpStream, WritesEveryKindAndFollowsRedirection) {
     EXPECT_EQ(own.str(), "own 5");
     EXPECT_EQ(&stream.target(), &own);
 }
-
-TEST(V_ASArchive, RoundTripsLittleEndianDoublesAndRefusesToReadPastTheEnd) {
-    V_ASArchiveOut out;
-    EXPECT_EQ(out.size(), 0ul);
-    out.writeDouble(1.0);
-    out.writeDouble(-0.0);
-    ASSERT_EQ(out.size(), 16ul);
-    const unsigned char oneLE[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(out.data()[i], oneLE[i]);
-    EXPECT_EQ(out.data()[15], 0x80);
-
-    V_ASArchiveIn in(out.data(), out.size());
-    EXPECT_EQ(in.readDouble(), 1.0);
-    EXPECT_TRUE(std::signbit(in.readDouble()));
-    EXPECT_EQ(in.position(), 16ul);
-
-    DumpCapture dump;
-    EXPECT_THROW(in.readDouble(), V_Exception);
-    EXPECT_EQ(in.position(), 16ul);
-    EXPECT_EQ(dump.text(), "[\nAn archive read of 8 bytes passed its end (0 bytes left).\n]\n");
-
-    V_ASArchiveIn empty(nullptr, 100);
-    unsigned char byte = 0;
-    EXPECT_THROW(empty.read(&byte, 1), V_ASArchiveException);
-    EXPECT_EQ(empty.size(), 0ul);
-}

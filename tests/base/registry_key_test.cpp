@@ -30,8 +30,6 @@ using namespace std::string_literals;
 
 namespace {
 
-constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
-
 // What a key reads for `name`, nothing when it reports the value missing (which must read as 0).
 std::optional<long> intOf(const VSYST_RegistryKey& key, const char* name) {
     bool found = true;  // must be cleared when the value is missing
@@ -57,13 +55,6 @@ double fromBits(std::uint64_t bits) {
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 // Restores an environment variable to what it was when this object was made.
@@ -277,22 +268,6 @@ TEST(RegistryKey, RefusesNamesAndSubkeysTheFileCannotHold) {
     VSYST_RegistryKey odd(kSettings, true, " [x=y ");
     EXPECT_TRUE(odd.setIntValue("a b[c];d#", 1));
     EXPECT_EQ(intOf(odd, "a b[c];d#"), 1);
-}
-
-// A folder where the file should be: read as empty, reported once, never written.
-TEST(RegistryKey, ReadsAFolderInPlaceOfTheFileAsEmptyAndNeverWritesIt) {
-    TempRegistry reg;
-    const std::string folder = reg.dir() + "/folder";
-    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
-    setenv("ORVANE_REGISTRY", folder.c_str(), 1);
-    DumpCapture dump;
-    VSYST_RegistryKey misplaced(kSettings, false);
-    EXPECT_EQ(intOf(misplaced, "A"), std::nullopt);
-    EXPECT_FALSE(misplaced.setIntValue("A", 2));
-    EXPECT_EQ(dump.text(), folder +
-                               ": settings file cannot be read (it is a folder); it reads as "
-                               "empty and is not written\n");
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
 TEST(RegistryKey, KeepsTheFilesModeAndSymbolicLinks) {

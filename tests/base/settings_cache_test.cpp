@@ -15,9 +15,6 @@
 #include "support/temp_registry.h"
 
 namespace {
-
-constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
-
 // The bytes this process has read through read(2) and its kin so far; nothing when unknown.
 std::optional<long long> bytesReadSoFar() {
     std::ifstream io("/proc/self/io");

@@ -18,18 +18,6 @@
 
 namespace {
 
-constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 constexpr uid_t kNobody = 65534;
 
 // Runs `body` in a child process as an ordinary user: uid and gid 65534, no other groups, when

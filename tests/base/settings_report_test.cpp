@@ -9,12 +9,6 @@
 #include "support/dump_capture.h"
 #include "support/temp_registry.h"
 
-namespace {
-
-constexpr auto kSettings = VSYST_RegistryStandardKey::ApplicationSettings;
-
-}  // namespace
-
 TEST(SettingsReport, ShowsTenLinesNotUnderstoodAndCountsTheRestOnce) {
     TempRegistry reg;
     std::string junk;

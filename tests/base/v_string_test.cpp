@@ -22,20 +22,6 @@ TEST(V_STRING, BuildsFromTextCountsCharactersAndSubstrings) {
     EXPECT_STREQ(s.substr(3).data(), "def");
 }
 
-TEST(V_STRING, IndexesSafelyPastTheEnd) {
-    V_STRING s("abc");
-    s[1] = 'X';
-    EXPECT_STREQ(s.data(), "aXc");
-    const V_STRING& c = s;
-    EXPECT_EQ(c[2], 'c');
-    EXPECT_EQ(c[3], '\0');
-    EXPECT_EQ(c[1000], '\0');
-    DumpCapture dump;
-    EXPECT_THROW(s[3], VSYST_Exception);
-    EXPECT_NE(dump.text().find("index beyond the end"), std::string::npos);
-    EXPECT_STREQ(s.data(), "aXc");
-}
-
 TEST(V_STRING, ConvertsDecimalIntegersOnly) {
     long n = 99;
     EXPECT_TRUE(V_STRING("42").convert(n));

@@ -147,34 +147,3 @@ TEST(V_ListVoidPtr, RefusesTheEndsOfAnEmptyListAndCursorsThatAreNotItsOwnValidOn
     }
     EXPECT_EQ(walk(list), (Ptrs{pc, pd}));
 }
-
-TEST(V_ListVoidPtr, InsertsAndRemovesAtACursorThatStaysOnItsElementWhateverElseChanges) {
-    V_ListVoidPtr list = filled<V_ListVoidPtr>({pa, pb});
-    Cursor at(list.createCursor());
-    at->first();
-    list.insert_before(pc, *at);
-    list.insert_after(pd, *at);
-    EXPECT_EQ(walk(list), (Ptrs{pc, pa, pd, pb}));
-    list.remove(pc);
-    list.insert_first(pb);
-    list.remove_at(3ul);
-    EXPECT_TRUE(at->current() == pa && at->previous() == pb);
-    at->last();
-    list.insert_after(pc, *at);  // behind the last: appends, and next() finds it
-    EXPECT_EQ(at->next(), pc);
-    list.replace_at(nullptr, *at);
-    EXPECT_EQ(walk(list), (Ptrs{pb, pa, pd, nullptr}));
-
-    // Removal at a cursor moves it to the predecessor, or leaves it not valid on the first
-    // element: a walk that removes as it goes calls next() after each, first() when it ended.
-    list = filled<V_ListVoidPtr>({nullptr, pa, nullptr, pb, nullptr, nullptr, pc});
-    for (at->first(); at->valid();) {
-        if (at->current() == nullptr) list.remove_at(*at);
-        at->valid() ? at->next() : at->first();
-    }
-    EXPECT_EQ(walk(list), (Ptrs{pa, pb, pc}));
-    at->first();
-    list.remove_at(*at);
-    EXPECT_FALSE(at->valid());
-    EXPECT_EQ(walk(list), (Ptrs{pb, pc}));
-}

@@ -11,46 +11,6 @@
 #include "support/dump_capture.h"
 #include "support/math_checks.h"
 
-TEST(VMATH_CubicPolynom, FindsItsRealRootsInTheOrderOfEachCase) {
-    const struct {
-        double a, b, c, d;
-        std::vector<double> roots;
-        double tol;
-    } cases[] = {
-        // Three roots, ascending, also for a < 0.
-        {1, -6, 11, -6, {1, 2, 3}, 1e-12},
-        {-1, 6, -11, 6, {1, 2, 3}, 1e-12},
-        // Q³ − R² = 0 still takes the three-root branch: the double root appears twice.
-        {1, 0, -3, 2, {-2, 1, 1}, 1e-9},
-        {1, -3, 3, -1, {1, 1, 1}, 0},  // a triple root: the cosine argument 0/0 is taken as 0
-        // One root when the others are complex.
-        {1, -3, 6, -4, {1}, 0},  // R = 0
-        {1, 0, 0, -8, {2}, 1e-12},
-        {2, 0, 0, 16, {-2}, 1e-12},
-        // A zero constant makes 0 a root and sorts the rest.
-        {1, 0, 1, 0, {0}, 0},  // x(x² + 1)
-        {1, 0, 0, 0, {0, 0}, 0},
-        {1, 2, 1, 0, {-1, 0}, 0},  // x(x + 1)²: exchanged
-        {1, -1, 0, 0, {0, 0, 1}, 0},
-        {1, 1, -2, 5e-10, {-2, 0, 1}, 0},  // x(x + 2)(x − 1)
-        // A leading coefficient below relTol makes an unsorted quadratic.
-        {0, 1, -3, 2, {2, 1}, 0},
-        {5e-10, 1, -3, 2, {2, 1}, 0},
-        {0, 0, 0, 3, {}, 0},
-        {0, 1, 0, 1, {}, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.a << " " << c.b << " " << c.c << " " << c.d);
-        double x[3] = {kNaN, kNaN, kNaN};
-        ASSERT_EQ(VMATH_CubicPolynom(c.a, c.b, c.c, c.d).findRoots(x),
-                  static_cast<long>(c.roots.size()));
-        for (std::size_t i = 0; i < c.roots.size(); ++i)
-            EXPECT_NEAR(x[i], c.roots[i], c.tol) << "root " << i;
-    }
-    double x[3];
-    EXPECT_EQ(VMATH_CubicPolynom(0, 0, 0, 0).findRoots(x), -1);
-}
-
 TEST(VMATH_CubicPolynom, FindRootsGivesTheStraightforwardFormulasRootsBitForBit) {
     DumpCapture quiet;  // NaN coefficients throw, and exceptions report themselves
     // Each solve as (count, the three outputs' bits), count -2 when it threw VMATH_WrongNumber.

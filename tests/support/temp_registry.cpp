@@ -27,16 +27,24 @@ TempRegistry::~TempRegistry() {
     std::filesystem::remove_all(m_dir, ignored);
 }
 
-std::string TempRegistry::contents() const {
-    std::ifstream in(m_path, std::ios::binary);
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-void TempRegistry::write(const std::string& bytes) const {
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string TempRegistry::contents() const {
+    return fileBytes(m_path);
+}
+
+void TempRegistry::write(const std::string& bytes) const {
+    writeFile(m_path, bytes);
 }
 
 std::set<std::string> TempRegistry::files() const {

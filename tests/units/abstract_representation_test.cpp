@@ -62,18 +62,8 @@ private:
     const VLOCN_AbstractRepresentation* (*m_current)();
 };
 
-const VLOCN_AbstractRepresentation* currentAngle() {
-    return VLOCN_BaseAngleClass::getActual();
-}
 const VLOCN_AbstractRepresentation* currentLength() {
     return VLOCN_BaseLengthClass::getActual();
-}
-
-long stored(const char* name) {
-    VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, false);
-    bool found = false;
-    const long value = key.getIntValue(name, found);
-    return found ? value : -1;
 }
 
 }  // namespace
@@ -113,40 +103,6 @@ TEST(VLOCN_AbstractRepresentation, FormatsWithAndWithoutPrecisionTrimmingZerosAn
     EXPECT_EQ(ProbeLength::text(-1e300, 6).size(), 302u);  // long texts are whole
 }
 
-TEST(VLOCN_AbstractRepresentation, SetAsActualRepStoresAndAnnouncesAChangeOnce) {
-    TempRegistry reg;
-    ChangeListener angles("AngleUnitChanged", &currentAngle);
-    ChangeListener lengths("LengthUnitChanged", &currentLength);
-    VLOCN_AngleRad::setAsActual();  // no registry write, no event
-
-    VLOCN_AngleDeg::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(stored("AngleSettings"), 102);
-    // Current already when the event comes.
-    EXPECT_EQ(angles.heard, Heard{VLOCN_BaseAngleClass::getActual()});
-    EXPECT_EQ(angles.heard[0], VLOCN_AngleDeg::thisRepresentation());
-    EXPECT_TRUE(lengths.heard.empty());
-
-    // Again: nothing is written, nothing fired.
-    VSYST_RegistryKey(VSYST_RegistryStandardKey::ApplicationSettings, false)
-        .setIntValue("AngleSettings", 7);
-    VLOCN_AngleDeg::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(stored("AngleSettings"), 7);
-    EXPECT_EQ(angles.heard.size(), 1u);
-
-    VLOCN_AngleGon::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(stored("AngleSettings"), 103);
-    EXPECT_EQ(angles.heard.size(), 2u);
-    EXPECT_EQ(stored("LengthSettings"), -1);
-    VLOCN_AngleDeg::setAsActual();
-
-    // Without a current representation, the one set becomes current and is announced.
-    ProbeLength::store(nullptr);
-    VLOCN_MillimeterConversion::thisRepresentation()->setAsActualRep();
-    EXPECT_EQ(stored("LengthSettings"), 201);
-    EXPECT_EQ(lengths.heard, Heard{VLOCN_MillimeterConversion::thisRepresentation()});
-    VLOCN_BaseLengthClass::setFromRegistry(204);
-}
-
 TEST(VLOCN_AbstractRepresentation, SetAsActualRepChangesEvenWhenTheRegistryCannotBeWritten) {
     TempRegistry reg;
     setenv("ORVANE_REGISTRY", reg.dir().c_str(), 1);  // a folder: every write fails
@@ -158,4 +114,3 @@ TEST(VLOCN_AbstractRepresentation, SetAsActualRepChangesEvenWhenTheRegistryCanno
     EXPECT_EQ(lengths.heard.size(), 1u);
     VLOCN_MeterConversion::setAsActual();
 }
-

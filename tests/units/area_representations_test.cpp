@@ -21,24 +21,3 @@ TEST(VLOCN_BaseAreaClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
     EXPECT_EQ(VLOCN_BaseAreaClass::getMin(), -1e12);
     EXPECT_EQ(VLOCN_BaseAreaClass::getMax(), 1e12);
 }
-
-TEST(VLOCN_BaseAreaClass, ShowsAndReadsAreas) {
-    EXPECT_EQ(VLOCN_QuadratMeter::thisRepresentation()->asString(2500000).str(), "2.5");
-    EXPECT_EQ(VLOCN_QuadratMeter::thisRepresentation()->asString(5000).str(), "0.005");
-    EXPECT_EQ(VLOCN_QuadratMillimeter::thisRepresentation()->asString(1.23456).str(), "1.235");
-    EXPECT_EQ(VLOCN_QuadratCentimeter::thisRepresentation()->asString(150).str(), "1.5");
-    EXPECT_EQ(VLOCN_QuadratDecimeter::thisRepresentation()->asString(15000).str(), "1.5");
-    EXPECT_EQ(VLOCN_QuadratKilometer::thisRepresentation()->asString(2.5e12).str(), "2.5");
-    EXPECT_EQ(VLOCN_SquareInch::thisRepresentation()->asString(645.16).str(), "1");
-    EXPECT_EQ(VLOCN_SquareFeet::thisRepresentation()->asString(92903.04).str(), "1");
-    EXPECT_EQ(VLOCN_SquareYard::thisRepresentation()->asString(836127.36).str(), "1");
-
-    double v = 0;
-    EXPECT_TRUE(VLOCN_QuadratMeter::thisRepresentation()->asFloat("1.5", v));
-    EXPECT_EQ(v, 1500000);
-    EXPECT_TRUE(VLOCN_QuadratMeter::thisRepresentation()->asFloat("2", v));
-    EXPECT_EQ(v, 2000000);
-    EXPECT_TRUE(VLOCN_SquareYard::thisRepresentation()->asFloat("1.5", v));
-    EXPECT_EQ(v, 1254191.04);
-    EXPECT_FALSE(VLOCN_SquareFeet::thisRepresentation()->asFloat("", v));
-}

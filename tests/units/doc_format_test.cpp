@@ -8,46 +8,6 @@
 #include "support/dump_capture.h"
 #include "support/temp_registry.h"
 
-namespace {
-
-VLOCN_DocSize storedCustomSize(bool& foundBoth) {
-    VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, true, "PaperSize");
-    bool foundX = false, foundY = false;
-    VLOCN_DocSize size(key.getFloatValue("FileNewCustomSizeX", foundX),
-                       key.getFloatValue("FileNewCustomSizeY", foundY));
-    foundBoth = foundX && foundY;
-    return size;
-}
-
-void storeCustomSize(double x, double y) {
-    VSYST_RegistryKey key(VSYST_RegistryStandardKey::ApplicationSettings, true, "PaperSize");
-    key.setFloatValue("FileNewCustomSizeX", x);
-    key.setFloatValue("FileNewCustomSizeY", y);
-}
-
-}  // namespace
-
-TEST(VLOCN_DocFormat, HoldsTheSevenFormatsInOrder) {
-    TempRegistry reg;
-    storeCustomSize(500, 700);
-    const VLOCN_DocFormat formats;
-    const V_Array<V_STRING> names = formats.getDocFormatsDescriptions();
-    const char* expected[] = {"DIN A0", "DIN A1", "DIN A2",     "DIN A3",
-                              "DIN A4", "DIN A5", "Custom size"};
-    ASSERT_EQ(names.cardinality(), 7ul);
-    for (unsigned long i = 0; i < 7; ++i)
-        EXPECT_EQ(names[i].str(), expected[i]);
-    const double sizes[7][2] = {{841, 1189}, {594, 841}, {420, 594}, {297, 420},
-                                {210, 297},  {148, 210}, {500, 700}};
-    for (int i = 0; i < 7; ++i) {
-        const auto& info =
-            formats.getDocFormatInfo(static_cast<VLOCN_DocFormat::VLOCN_DocFormatType>(i));
-        EXPECT_EQ(info.description.str(), expected[i]);
-        EXPECT_EQ(info.size, VLOCN_DocSize(sizes[i][0], sizes[i][1])) << i;
-    }
-    EXPECT_EQ(formats.getCustomSizeDesc().str(), "Custom size");
-}
-
 TEST(VLOCN_DocFormat, NamesSizesInEitherOrientationExactly) {
     TempRegistry reg;
     VLOCN_DocFormat formats;
@@ -103,43 +63,4 @@ TEST(VLOCN_DocFormat, RejectsIndicesOutsideTheTable) {
     EXPECT_NE(dump.take().find("cardinality 7 was accessed using the out-of-range index 7."),
               std::string::npos);
     EXPECT_EQ(formats.getDocFormatsDescriptions().cardinality(), 7ul);
-}
-
-TEST(VLOCN_DocFormat, KeepsTheCustomSizeInTheRegistry) {
-    TempRegistry reg;
-    bool found = false;
-    {
-        VLOCN_DocFormat formats;  // nothing stored: the registry's missing value, 0
-        EXPECT_EQ(formats.getDocFormatInfo(VLOCN_DocFormat::CUSTOM_SIZE).size, VLOCN_DocSize());
-    }
-    EXPECT_EQ(storedCustomSize(found), VLOCN_DocSize(0, 0));  // written back on destruction
-    EXPECT_TRUE(found);
-
-    storeCustomSize(123.25, 456.5);
-    {
-        VLOCN_DocFormat formats;
-        EXPECT_EQ(formats.getDocFormatInfo(VLOCN_DocFormat::CUSTOM_SIZE).size,
-                  VLOCN_DocSize(123.25, 456.5));
-        formats.getDescOfDocument(222, 111);
-        EXPECT_EQ(storedCustomSize(found), VLOCN_DocSize(123.25, 456.5));  // not yet
-    }
-    EXPECT_EQ(storedCustomSize(found), VLOCN_DocSize(111, 222));
-
-    // Every table writes when it goes, copies too: the last one destroyed decides.
-    {
-        VLOCN_DocFormat first;
-        first.setCustomSize(VLOCN_DocSize(1, 2));
-        {
-            VLOCN_DocFormat copy(first);
-            EXPECT_EQ(copy.getDocFormatInfo(VLOCN_DocFormat::CUSTOM_SIZE).size,
-                      VLOCN_DocSize(1, 2));
-            copy.setCustomSize(VLOCN_DocSize(3, 4));
-        }
-        EXPECT_EQ(storedCustomSize(found), VLOCN_DocSize(3, 4));
-        VLOCN_DocFormat assigned;
-        assigned.setDocumentDescription(VLOCN_DocFormat::DIN_A0, "changed");
-        assigned = first;
-        EXPECT_EQ(assigned.getDocFormatInfo(VLOCN_DocFormat::DIN_A0).description.str(), "DIN A0");
-    }
-    EXPECT_EQ(storedCustomSize(found), VLOCN_DocSize(1, 2));
 }

@@ -12,12 +12,6 @@ std::string shown(const VLOCN_AbstractRepresentation* rep, double mm) {
     return rep->asString(mm).str();
 }
 
-double read(const VLOCN_AbstractRepresentation* rep, const char* text) {
-    double v = -1;
-    EXPECT_TRUE(rep->asFloat(text, v)) << text;
-    return v;
-}
-
 }  // namespace
 
 TEST(VLOCN_BaseLengthClass, ConcreteClassesCarryTheirNumbersTextsAndFactors) {
@@ -56,18 +50,4 @@ TEST(VLOCN_BaseLengthClass, ShowsValuesInEachUnit) {
     EXPECT_EQ(shown(VLOCN_FeetConversion::thisRepresentation(), 304.8), "1");
     EXPECT_EQ(shown(VLOCN_MilesConversion::thisRepresentation(), 1609344), "1");
     EXPECT_EQ(shown(VLOCN_MilesConversion::thisRepresentation(), 1000), "0.000621371192");
-}
-
-TEST(VLOCN_BaseLengthClass, ReadsExpressionsInTheDisplayUnit) {
-    const VLOCN_AbstractRepresentation* m = VLOCN_MeterConversion::thisRepresentation();
-    EXPECT_EQ(read(m, "2.5"), 2500);
-    EXPECT_EQ(read(m, "1.5+1"), 2500);
-    EXPECT_EQ(read(m, "(1+1)*2"), 4000);
-    EXPECT_EQ(read(m, "1/2"), 0);  // whole numbers divide as integers
-    EXPECT_EQ(read(m, "1.0/2"), 500);
-
-    double v = 7;
-    EXPECT_FALSE(m->asFloat("", v));
-    EXPECT_FALSE(m->asFloat("2 3", v));
-    EXPECT_FALSE(m->asFloat("2 m", v));  // unit texts are not part of the input
 }

@@ -23,22 +23,3 @@ TEST(VLOCN_Unit, ActualCodesFollowTheCurrentRepresentationAtCallTime) {
     VLOCN_MeterConversion::setAsActual();
     VLOCN_AngleDeg::setAsActual();
 }
-
-TEST(VLOCN_Unit, LocalizesTheTextsOfOneRepresentation) {
-    VLOCN_Unit::setLocalization(VLOCN_Unit::AREA_SQ_INCH, "sq in", "square inch");
-    EXPECT_EQ(VLOCN_SquareInch::getUnitDescriptionStatic().str(), "sq in");
-    EXPECT_EQ(VLOCN_SquareInch::thisRepresentation()->getUnitDescriptionComposed().str(),
-              "square inch [sq in]");
-    EXPECT_EQ(VLOCN_SquareFeet::getUnitDescriptionStatic().str(), "sq.ft.");
-    VLOCN_Unit::setLocalization(VLOCN_Unit::AREA_SQ_INCH, "sq.in.", "sqare inch");
-
-    // Through an ACTUAL code, whichever is current is localised.
-    VLOCN_KubikDecimeter::setAsActual();
-    VLOCN_Unit::setLocalization(VLOCN_Unit::VOLUME_ACTUAL, "l", "litre");
-    EXPECT_EQ(VLOCN_KubikDecimeter::getUnitDescriptionStatic().str(), "l");
-    VLOCN_Unit::setLocalization(VLOCN_Unit::VOLUME_DM3, "dm\xFC", "dm\xFC");
-    EXPECT_EQ(VLOCN_KubikDecimeter::thisRepresentation()->getUnitDescriptionLong().str(), "dm\xFC");
-
-    VLOCN_Unit::setLocalization(VLOCN_Unit::SCALAR, "x", "y");
-    EXPECT_EQ(VLOCN_Scalar::getUnitDescriptionStatic().str(), "");
-}
