@@ -147,3 +147,19 @@ TEST(V_ListVoidPtr, RefusesTheEndsOfAnEmptyListAndCursorsThatAreNotItsOwnValidOn
     }
     EXPECT_EQ(walk(list), (Ptrs{pc, pd}));
 }
+
+// Removal at a cursor moves it to the predecessor, or leaves it not valid on the first element:
+// a walk that removes as it goes calls next() after each, first() when it ended.
+TEST(V_ListVoidPtr, RemovalAtACursorMovesItBackOrLeavesItNotValid) {
+    V_ListVoidPtr list = filled<V_ListVoidPtr>({nullptr, pa, nullptr, pb, nullptr, nullptr, pc});
+    Cursor at(list.createCursor());
+    for (at->first(); at->valid();) {
+        if (at->current() == nullptr) list.remove_at(*at);
+        at->valid() ? at->next() : at->first();
+    }
+    EXPECT_EQ(walk(list), (Ptrs{pa, pb, pc}));
+    at->first();
+    list.remove_at(*at);
+    EXPECT_FALSE(at->valid());
+    EXPECT_EQ(walk(list), (Ptrs{pb, pc}));
+}
