@@ -1,6 +1,6 @@
 // Checks on what a polynomial root search reports. Internal to the numeric code: not part of the
-// library's interface, and not in the umbrella header; exported only so that the tests can probe
-// the certificate's bounds directly.
+// library's interface, and not in the umbrella header; areRoots is exported only so that the tests
+// can probe the certificate's bounds directly.
 //
 // Laguerre's method can stop at a point that is no root (a step that stopped shrinking, far from
 // any root), and polishing can pull two estimates onto one root while another root is lost. The
@@ -31,7 +31,7 @@
 namespace orvane::root_check {
 
 // True when z is near a root of a[0 … m] in the sense above (false for NaN or an infinite value).
-ORVANE_API bool isNearRoot(const VMATH_Complex* a, long m, const VMATH_Complex& z);
+bool isNearRoot(const VMATH_Complex* a, long m, const VMATH_Complex& z);
 
 // True when every one of roots[0 … count − 1] is near a root of a and no two of them are
 // certified approximations of one simple root.

@@ -19,17 +19,17 @@ unsigned long idOf(const VGLUE_GsGuiWinHandle&) {
     return 0;
 }
 
-// Records "Tag id:number;".
-template <char Tag, class Id>
-void note(const Id& id, unsigned long n) {
-    g_log += std::string(1, Tag) + std::to_string(idOf(id)) + ":" + std::to_string(n) + ";";
-}
-
+// "Tag id:number;" for each of the tags, as note() records one call.
 std::string entries(const std::string& tags, unsigned long id, unsigned long n) {
     std::string out;
     for (char tag : tags)
         out += std::string(1, tag) + std::to_string(id) + ":" + std::to_string(n) + ";";
     return out;
+}
+
+template <char Tag, class Id>
+void note(const Id& id, unsigned long n) {
+    g_log += entries(std::string(1, Tag), idOf(id), n);
 }
 
 const long* g_fatalCode = nullptr;
